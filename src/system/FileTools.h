@@ -1,0 +1,44 @@
+#pragma once
+// File and folder operations every scan and several windows use. Stateless: each call
+// stands alone, and none disturbs a listing its caller is walking.
+#include <string>
+#include <vector>
+
+#include "system/WindowsApi.h"
+
+namespace FileTools {
+
+// The pattern listing with an attribute mask: only entries with neither the hidden nor the
+// system attribute; Files returns files only, FilesAndFolders also folders ("." included).
+// A pattern ending in "\" lists that folder's contents.
+enum class Mask { Files, FilesAndFolders };
+std::vector<WindowsApi::FindData> ListVisible(const std::string& pattern, Mask mask);
+
+// True when the path (wildcards allowed) names an existing, visible file.
+bool FileExists(const std::string& path);
+// True when the path names an existing folder (hidden and system ones too).
+bool FolderExists(const std::string& path);
+// Files in a folder (hidden and system ones too), recursing into subfolders when asked;
+// -1 when the folder does not exist, 0 when it cannot be listed. The count is a 32-bit
+// integer, so it never wraps for any tree a disk can hold.
+int CountFiles(const std::string& folder, bool recurse);
+// Year of a folder's last modification in local time; -1 when missing or on any failure.
+int FolderYear(const std::string& folder);
+// Year of a file's last modification in local time; -1 when the file is missing, hidden,
+// system or a folder.
+int FileYear(const std::string& path);
+// Copies a folder tree (visible entries only), replacing files of the same name. Goes on
+// past a failure; when anything could not be made or copied it shows one
+// "Error copying directory" box and returns false.
+bool CopyFolder(const std::string& source, const std::string& destination);
+// Opens a path in the desktop's shell; the outcome is not examined.
+void OpenInShell(const std::string& path);
+// The folder picker (every caller passes owner 0): the chosen folder, or empty text.
+std::string BrowseForFolder(long owner, const std::string& prompt);
+// The part after the last "\" (the whole path when it holds none).
+std::string LastPathPart(const std::string& path);
+// This computer's Program Files folder from the registry, or "(Error opening key)" /
+// "(Failed to read value)".
+std::string GetProgramFilesDir();
+
+}  // namespace FileTools
