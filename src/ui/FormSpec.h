@@ -88,6 +88,8 @@ struct FormSpec {
   Border border = Border::FixedSingle;
   bool showInTaskbar = true;
   bool hasIcon = true;  // the application icon in the title bar
+  bool closeBox = true;  // a title-bar close box (and system menu)
+  bool modal = false;    // shown modally over its caller, never a main window
   std::vector<ControlSpec> controls;
   std::vector<LineSpec> lines;
 
