@@ -79,12 +79,13 @@ std::string TempTree::Read(const std::string& relative) const {
   return content.str();
 }
 
-std::string TempTree::Listing() const {
+std::string TempTree::Listing(const std::string& under) const {
+  const std::string base = under.empty() ? root_ : Path(under);
   std::vector<std::string> entries;
   std::error_code ignored;
-  for (auto it = fs::recursive_directory_iterator(root_, ignored);
+  for (auto it = fs::recursive_directory_iterator(base, ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-    std::string rel = fs::relative(it->path(), root_).string();
+    std::string rel = fs::relative(it->path(), base).string();
     if (it->is_directory(ignored) && !it->is_symlink(ignored)) rel += "/";
     entries.push_back(rel);
   }

@@ -27,8 +27,9 @@ class TempTree {
 
   bool Exists(const std::string& relative) const;
   std::string Read(const std::string& relative) const;
-  // Every entry below the root as sorted relative paths, folders ending in "/".
-  std::string Listing() const;
+  // Every entry below the root (or below `under`) as sorted relative paths, one a line,
+  // folders ending in "/".
+  std::string Listing(const std::string& under = "") const;
 
  private:
   std::string root_;

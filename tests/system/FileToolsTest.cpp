@@ -1,0 +1,174 @@
+// File tools over a real temporary tree seen as drive C: through the POSIX host.
+#include "system/FileTools.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/FakeDialogs.h"
+#include "support/TempTree.h"
+
+using testsupport::EnvGuard;
+using testsupport::FakeDialogs;
+using testsupport::TempTree;
+
+namespace {
+
+class FileToolsTest : public ::testing::Test {
+ protected:
+  TempTree tree;
+  EnvGuard drives{"QUILLFEN_DRIVES", ("C=" + tree.Root()).c_str()};
+  EnvGuard tz{"TZ", "UTC"};
+  FakeDialogs dialogs;
+};
+
+TEST_F(FileToolsTest, ExistenceTestsTellFilesFromFoldersAndHideHiddenFiles) {
+  tree.File("WINDOWS/win.ini");
+  tree.File("WINDOWS/.hidden.log");
+  tree.File("WINDOWS/readonly.txt");
+  chmod(tree.Path("WINDOWS/readonly.txt").c_str(), 0444);
+
+  EXPECT_TRUE(FileTools::FolderExists("C:\\WINDOWS"));
+  EXPECT_TRUE(FileTools::FolderExists("C:\\WINDOWS\\"));
+  EXPECT_TRUE(FileTools::FolderExists("c:\\windows"));
+  EXPECT_TRUE(FileTools::FolderExists("C:\\"));
+  EXPECT_FALSE(FileTools::FolderExists("C:\\WINDOWS\\win.ini"));
+  EXPECT_FALSE(FileTools::FolderExists("C:\\NOPE"));
+  EXPECT_FALSE(FileTools::FolderExists("Q:\\"));
+
+  EXPECT_TRUE(FileTools::FileExists("C:\\WINDOWS\\win.ini"));
+  EXPECT_TRUE(FileTools::FileExists("C:\\WINDOWS\\WIN.INI"));
+  EXPECT_TRUE(FileTools::FileExists("C:\\WINDOWS\\readonly.txt"));
+  EXPECT_TRUE(FileTools::FileExists("C:\\WINDOWS\\*.ini"));
+  EXPECT_FALSE(FileTools::FileExists("C:\\WINDOWS"));
+  EXPECT_FALSE(FileTools::FileExists("C:\\WINDOWS\\.hidden.log"));
+  EXPECT_FALSE(FileTools::FileExists("C:\\WINDOWS\\missing.ini"));
+  EXPECT_FALSE(FileTools::FileExists("C:\\WINDOWS\\*.xml"));
+}
+
+TEST_F(FileToolsTest, CountFilesCountsHiddenFilesAndRecursesOnlyWhenAsked) {
+  tree.File("F/a.txt");
+  tree.File("F/b.txt");
+  tree.File("F/.hidden");
+  tree.File("F/sub/c.txt");
+  tree.File("F/sub/deeper/d.txt");
+  tree.Folder("Empty");
+
+  EXPECT_EQ(FileTools::CountFiles("C:\\F", false), 3);
+  EXPECT_EQ(FileTools::CountFiles("C:\\F\\", false), 3);
+  EXPECT_EQ(FileTools::CountFiles("C:\\F", true), 5);
+  EXPECT_EQ(FileTools::CountFiles("C:\\Empty", true), 0);
+  EXPECT_EQ(FileTools::CountFiles("C:\\Missing", true), -1);
+  EXPECT_EQ(FileTools::CountFiles("C:\\F\\a.txt", true), -1);
+}
+
+TEST_F(FileToolsTest, CountFilesNeverWrapsAndNeverLoopsThroughALinkToAnAncestor) {
+  tree.Folder("Big");
+  for (int i = 0; i < 33000; ++i) tree.File("Big/f" + std::to_string(i), "");
+  EXPECT_EQ(FileTools::CountFiles("C:\\Big", false), 33000);
+
+  tree.File("Loop/inner/x.txt");
+  ASSERT_EQ(symlink(tree.Path("Loop").c_str(), tree.Path("Loop/inner/back").c_str()), 0);
+  const int count = FileTools::CountFiles("C:\\Loop", true);
+  EXPECT_GE(count, 1);
+  EXPECT_LE(count, 2);  // the linked folder may be seen once more, never without end
+}
+
+TEST_F(FileToolsTest, YearsComeFromLocalModificationTimes) {
+  tree.File("old.txt", "x", 2004);
+  tree.File(".hidden.txt", "x", 2004);
+  tree.Folder("OldFolder", 2019);
+  tree.File("edge.txt");
+  tree.SetTime("edge.txt", 2020, 12, 31, 23, 30);
+
+  EXPECT_EQ(FileTools::FileYear("C:\\old.txt"), 2004);
+  EXPECT_EQ(FileTools::FileYear("C:\\OLD.TXT"), 2004);
+  EXPECT_EQ(FileTools::FileYear("C:\\.hidden.txt"), -1);
+  EXPECT_EQ(FileTools::FileYear("C:\\OldFolder"), -1);
+  EXPECT_EQ(FileTools::FileYear("C:\\missing.txt"), -1);
+  EXPECT_EQ(FileTools::FolderYear("C:\\OldFolder"), 2019);
+  EXPECT_EQ(FileTools::FolderYear("C:\\OldFolder\\"), 2019);
+  EXPECT_EQ(FileTools::FolderYear("C:\\Missing"), -1);
+
+  EXPECT_EQ(FileTools::FileYear("C:\\edge.txt"), 2020);
+  {
+    // An hour east of UTC the same instant is already in 2021.
+    EnvGuard east("TZ", "UTC-1");
+    EXPECT_EQ(FileTools::FileYear("C:\\edge.txt"), 2021);
+  }
+}
+
+TEST_F(FileToolsTest, CopyFolderCopiesVisibleTreeKeepsTimesAndReplacesFiles) {
+  tree.File("Src/a.txt", "new a", 2003);
+  tree.File("Src/.hidden", "h");
+  tree.File("Src/sub/b.txt", "b", 2002);
+  tree.File("Src/sub/deep/c.txt", "c", 2001);
+  tree.Folder("Src/emptysub");
+  tree.Folder("Src/.hiddendir");
+  tree.File("Src/.hiddendir/x.txt");
+  tree.File("Dst/a.txt", "old a");
+  tree.File("Dst/keep.txt", "keep");
+
+  EXPECT_TRUE(FileTools::CopyFolder("C:\\Src", "C:\\Dst"));
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_EQ(tree.Listing("Dst"),
+            "a.txt\nemptysub/\nkeep.txt\nsub/\nsub/b.txt\nsub/deep/\nsub/deep/c.txt\n");
+  EXPECT_EQ(tree.Read("Dst/a.txt"), "new a");
+  EXPECT_EQ(tree.Read("Dst/keep.txt"), "keep");
+  EXPECT_EQ(tree.Read("Dst/sub/deep/c.txt"), "c");
+  EXPECT_TRUE(tree.Exists("Dst/emptysub"));
+  EXPECT_EQ(FileTools::FileYear("C:\\Dst\\sub\\deep\\c.txt"), 2001);
+  EXPECT_EQ(FileTools::FileYear("C:\\Dst\\a.txt"), 2003);
+}
+
+TEST_F(FileToolsTest, CopyFolderIntoAMissingParentSaysSoOnceAndCopiesNothing) {
+  tree.File("Src/a.txt");
+  tree.File("Src/sub/b.txt");
+
+  EXPECT_FALSE(FileTools::CopyFolder("C:\\Src", "C:\\NoParent\\Dst"));
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "Error copying directory");
+  EXPECT_EQ(dialogs.boxes[0].icon, UserDialogs::Icon::Exclamation);
+  EXPECT_FALSE(tree.Exists("NoParent"));
+}
+
+TEST_F(FileToolsTest, CopyFolderGoesOnPastAFileItCannotReplace) {
+  tree.File("Src/a.txt", "a");
+  tree.File("Src/blocked", "new");
+  tree.File("Src/z.txt", "z");
+  tree.File("Src/sub/b.txt", "b");
+  tree.Folder("Dst/blocked");  // a folder where a file should go: that copy must fail
+
+  EXPECT_FALSE(FileTools::CopyFolder("C:\\Src", "C:\\Dst"));
+  EXPECT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(tree.Read("Dst/a.txt"), "a");
+  EXPECT_EQ(tree.Read("Dst/z.txt"), "z");
+  EXPECT_EQ(tree.Read("Dst/sub/b.txt"), "b");
+  EXPECT_EQ(tree.Read("Src/blocked"), "new");
+}
+
+TEST_F(FileToolsTest, CopyFolderNeverFollowsALinkBackIntoItsOwnTree) {
+  tree.File("Src/a.txt");
+  ASSERT_EQ(symlink(tree.Path("Src").c_str(), tree.Path("Src/loop").c_str()), 0);
+  FileTools::CopyFolder("C:\\Src", "C:\\Dst");
+  EXPECT_TRUE(tree.Exists("Dst/a.txt"));
+  EXPECT_FALSE(tree.Exists("Dst/loop/loop"));
+}
+
+TEST(LastPathPart, TakesTheTextAfterTheLastBackslash) {
+  EXPECT_EQ(FileTools::LastPathPart("C:\\WINDOWS\\Windows Update.log"), "Windows Update.log");
+  EXPECT_EQ(FileTools::LastPathPart("C:\\WINDOWS\\"), "");
+  EXPECT_EQ(FileTools::LastPathPart("name.txt"), "name.txt");
+  EXPECT_EQ(FileTools::LastPathPart(""), "");
+  EXPECT_EQ(FileTools::LastPathPart("C:/unix/style"), "C:/unix/style");
+}
+
+TEST_F(FileToolsTest, PickerAndShellGoThroughTheDialogService) {
+  dialogs.pickedFolders = {"D:\\"};
+  EXPECT_EQ(FileTools::BrowseForFolder(0, "Pick one"), "D:\\");
+  EXPECT_EQ(FileTools::BrowseForFolder(0, "Again"), "");
+  FileTools::OpenInShell("C:\\CVL_SAVE");
+  EXPECT_EQ(dialogs.pickerPrompts, (std::vector<std::string>{"Pick one", "Again"}));
+  EXPECT_EQ(dialogs.opened, std::vector<std::string>{"C:\\CVL_SAVE"});
+}
+
+}  // namespace

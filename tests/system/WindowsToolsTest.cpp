@@ -1,0 +1,145 @@
+// Facts about a Windows installation: version names, system drive, Program Files folders.
+#include "system/WindowsTools.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/TempTree.h"
+#include "system/FileTools.h"
+
+using testsupport::EnvGuard;
+using testsupport::TempTree;
+
+namespace {
+
+WindowsApi::VersionRecord Record(std::uint32_t platform, std::uint32_t major, std::uint32_t minor,
+                                 const char* servicePack = "") {
+  WindowsApi::VersionRecord record;
+  record.platformId = platform;
+  record.majorVersion = major;
+  record.minorVersion = minor;
+  std::strncpy(record.csdVersion, servicePack, sizeof record.csdVersion - 1);
+  return record;
+}
+
+TEST(OSName, FollowsTheVersionTable) {
+  struct Case {
+    std::uint32_t platform, major, minor;
+    const char* servicePack;
+    const char* name;
+  };
+  const Case cases[] = {
+      {0, 3, 11, "", "Win32s"},
+      {0, 9, 9, "anything", "Win32s"},
+      {1, 4, 0, "C", "Microsoft Windows 95"},
+      {1, 4, 10, "", "Microsoft Windows 98"},
+      {1, 4, 10, "A", "Microsoft Windows 98 Second Edition"},
+      {1, 4, 10, " A ", "Microsoft Windows 98 Second Edition"},
+      {1, 4, 90, " ", "Microsoft Windows Millennium Edition"},
+      {2, 4, 0, "Service Pack 6", "Microsoft Windows NT 4.0"},
+      {2, 5, 0, "", "Microsoft Windows 2000"},
+      {2, 5, 1, "Service Pack 3", "Microsoft Windows XP"},
+      {2, 5, 2, "", "Microsoft Windows Server 2003"},
+      {2, 6, 1, "", "Other Windows NT version"},
+      {2, 3, 51, "", "Other Windows NT version"},
+      {3, 5, 1, "", "Unknown Operating System"},
+      {7, 4, 10, "A", "Unknown Operating System"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WindowsTools::OSNameFor(Record(c.platform, c.major, c.minor, c.servicePack)), c.name)
+        << c.platform << "." << c.major << "." << c.minor << " '" << c.servicePack << "'";
+  }
+}
+
+TEST(OSName, NamesTheCombinationsTheTableLeavesOpen) {
+  // Lower-case "a" is no Second Edition, but it is still a Windows 98.
+  EXPECT_EQ(WindowsTools::OSNameFor(Record(1, 4, 10, "a")), "Microsoft Windows 98");
+  EXPECT_EQ(WindowsTools::OSNameFor(Record(1, 4, 3)), "Unknown Operating System");
+  EXPECT_EQ(WindowsTools::OSNameFor(Record(2, 5, 3)), "Other Windows NT version");
+}
+
+TEST(OSName, ComesFromTheVersionRecordOrSaysUnknown) {
+  {
+    EnvGuard winver("QUILLFEN_WINVER", "1.4.10: A ");
+    EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows 98 Second Edition");
+  }
+  {
+    EnvGuard winver("QUILLFEN_WINVER", "2.5.1:Service Pack 3");
+    EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows XP");
+  }
+  EnvGuard none("QUILLFEN_WINVER", nullptr);
+  EXPECT_EQ(WindowsTools::GetOSName(), "Unknown Operating System");
+}
+
+TEST(SystemDrive, IsTheFirstCharacterOfWindir) {
+  {
+    EnvGuard windir("windir", "C:\\WINDOWS");
+    EXPECT_EQ(WindowsTools::GetSystemDrive(), "C");
+  }
+  {
+    EnvGuard windir("windir", "");
+    EXPECT_EQ(WindowsTools::GetSystemDrive(), "");
+  }
+  EnvGuard windir("windir", nullptr);
+  EXPECT_EQ(WindowsTools::GetSystemDrive(), "");
+}
+
+TEST(TrimAtNull, CutsAtTheFirstNul) {
+  EXPECT_EQ(WindowsTools::TrimAtNull("plain"), "plain");
+  EXPECT_EQ(WindowsTools::TrimAtNull(std::string("\0tail", 5)), "");
+  EXPECT_EQ(WindowsTools::TrimAtNull(std::string("ab\0cd\0", 6)), "ab");
+}
+
+class ProgramFilesTest : public ::testing::Test {
+ protected:
+  TempTree tree;
+  EnvGuard drives{"QUILLFEN_DRIVES", ("C=" + tree.Path("c") + ";D=" + tree.Path("d")).c_str()};
+
+  void Registry(const std::string& values) {
+    tree.File("reg.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
+                         "CurrentVersion]\r\n" + values + "\r\n");
+  }
+  EnvGuard registry{"QUILLFEN_REGISTRY", tree.Path("reg.reg").c_str()};
+};
+
+TEST_F(ProgramFilesTest, ReadsTheRegistryValueOrSaysWhyNot) {
+  Registry("\"ProgramFilesDir\"=\"C:\\\\Program Files\"");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "C:\\Program Files");
+
+  Registry("\"ProgramFilesDir\"=\"\"");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "");
+
+  Registry("\"Other\"=\"x\"");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Failed to read value)");
+
+  // "%SystemDrive%\Programs" as an expandable string is not a plain text value.
+  Registry("\"ProgramFilesDir\"=hex(2):25,53,79,73,74,65,6d,44,72,69,76,65,25,5c,50,00");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Failed to read value)");
+
+  Registry("\"ProgramFilesDir\"=\"" + std::string(300, 'x') + "\"");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Failed to read value)");
+
+  tree.File("reg.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Error opening key)");
+
+  std::remove(tree.Path("reg.reg").c_str());
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Error opening key)");
+}
+
+TEST_F(ProgramFilesTest, FindsTheFirstLocalizedNameThatIsAFolder) {
+  tree.Folder("d");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "");
+  tree.File("d/Program Files", "a file, not a folder");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "");
+  tree.Folder("d/Program Files (x86)");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "D:\\Program Files (x86)");
+  tree.Folder("d/Programme");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "D:\\Programme");
+  tree.Folder("d/archivos de programa");  // found whatever its case, named as asked
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "D:\\Archivos de programa");
+  tree.Folder("c/Program Files");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("C:\\"), "C:\\Program Files");
+}
+
+}  // namespace
