@@ -1,5 +1,7 @@
 #include "system/FileTools.h"
 
+#include <set>
+
 #include "system/UserDialogs.h"
 #include "system/WindowsTools.h"
 
@@ -22,13 +24,26 @@ bool HasDirectoryBit(std::uint32_t attributes) {
   return attributes != WindowsApi::kInvalidAttributes && (attributes & kAttrDirectory) != 0;
 }
 
+// The folders a recursion has entered, so that no folder is entered twice (a link back to an
+// ancestor would otherwise never end).
+using Visited = std::set<WindowsApi::EntryId>;
+
+bool FirstVisit(const std::string& folder, Visited& visited) {
+  const auto id = WindowsApi::EntryIdentity(folder);
+  return !id || visited.insert(*id).second;
+}
+
 // One level of CopyFolder. Unlike a listing that stops at the first failure, it goes on with
 // the remaining files and subfolders, so one locked file never costs the user the rest.
-bool CopyFolderLevel(const std::string& source, const std::string& destination) {
+bool CopyFolderLevel(const std::string& source, const std::string& destination,
+                     Visited& visited) {
+  if (!FirstVisit(source, visited)) return true;  // entered already through another path
   if (!FolderExists(destination) &&
       !WindowsApi::MakeFolder(destination.substr(0, destination.size() - 1))) {
     return false;  // nothing can be copied into a folder that cannot be made
   }
+  // A destination inside the source must not be copied into itself again and again.
+  FirstVisit(destination, visited);
   bool ok = true;
   for (const FindData& entry : ListVisible(source + "*.*", Mask::Files)) {
     if (HasDirectoryBit(WindowsApi::FileAttributes(source + entry.name))) continue;
@@ -37,7 +52,8 @@ bool CopyFolderLevel(const std::string& source, const std::string& destination) 
   for (const FindData& entry : ListVisible(source + "*", Mask::FilesAndFolders)) {
     if (IsDotEntry(entry.name)) continue;
     if (!HasDirectoryBit(WindowsApi::FileAttributes(source + entry.name))) continue;
-    if (!CopyFolderLevel(source + entry.name + "\\", destination + entry.name + "\\")) ok = false;
+    if (!CopyFolderLevel(source + entry.name + "\\", destination + entry.name + "\\", visited))
+      ok = false;
   }
   return ok;
 }
@@ -65,9 +81,11 @@ bool FolderExists(const std::string& path) {
   return HasDirectoryBit(WindowsApi::FileAttributes(path));
 }
 
-int CountFiles(const std::string& folder, bool recurse) {
-  const std::string base = WithFinalSeparator(folder);
+namespace {
+
+int CountFilesIn(const std::string& base, bool recurse, Visited& visited) {
   if (!FolderExists(base)) return -1;
+  if (!FirstVisit(base, visited)) return 0;
   std::vector<FindData> entries;
   if (!WindowsApi::ListFolder(base + "*.*", entries)) return 0;
   int count = 0;
@@ -77,11 +95,18 @@ int CountFiles(const std::string& folder, bool recurse) {
       ++count;
     } else if (recurse) {
       // A subfolder that vanished since the listing counts as empty, not as -1.
-      const int inner = CountFiles(base + entry.name, true);
+      const int inner = CountFilesIn(base + entry.name + "\\", true, visited);
       if (inner > 0) count += inner;
     }
   }
   return count;
+}
+
+}  // namespace
+
+int CountFiles(const std::string& folder, bool recurse) {
+  Visited visited;
+  return CountFilesIn(WithFinalSeparator(folder), recurse, visited);
 }
 
 int FolderYear(const std::string& folder) {
@@ -99,7 +124,9 @@ int FileYear(const std::string& path) {
 }
 
 bool CopyFolder(const std::string& source, const std::string& destination) {
-  const bool ok = CopyFolderLevel(WithFinalSeparator(source), WithFinalSeparator(destination));
+  Visited visited;
+  const bool ok =
+      CopyFolderLevel(WithFinalSeparator(source), WithFinalSeparator(destination), visited);
   if (!ok) {
     UserDialogs::ShowMessage("Error copying directory", UserDialogs::Icon::Exclamation);
   }

@@ -50,6 +50,15 @@ bool ListFolder(const std::string& pattern, std::vector<FindData>& entries);
 // GetFileAttributes: the attribute bits of a file or folder, kInvalidAttributes on failure.
 std::uint32_t FileAttributes(const std::string& path);
 
+// What identifies a file or folder whatever path reaches it (volume and file index), so a
+// recursion can tell a folder it has entered already through another path or a link.
+struct EntryId {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  auto operator<=>(const EntryId&) const = default;
+};
+std::optional<EntryId> EntryIdentity(const std::string& path);
+
 // The last-modification date and time of a file or folder in local time.
 std::optional<LocalTime> ModifiedTime(const std::string& path);
 

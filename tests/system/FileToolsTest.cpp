@@ -68,9 +68,7 @@ TEST_F(FileToolsTest, CountFilesNeverWrapsAndNeverLoopsThroughALinkToAnAncestor)
 
   tree.File("Loop/inner/x.txt");
   ASSERT_EQ(symlink(tree.Path("Loop").c_str(), tree.Path("Loop/inner/back").c_str()), 0);
-  const int count = FileTools::CountFiles("C:\\Loop", true);
-  EXPECT_GE(count, 1);
-  EXPECT_LE(count, 2);  // the linked folder may be seen once more, never without end
+  EXPECT_EQ(FileTools::CountFiles("C:\\Loop", true), 1);
 }
 
 TEST_F(FileToolsTest, YearsComeFromLocalModificationTimes) {
@@ -151,7 +149,12 @@ TEST_F(FileToolsTest, CopyFolderNeverFollowsALinkBackIntoItsOwnTree) {
   ASSERT_EQ(symlink(tree.Path("Src").c_str(), tree.Path("Src/loop").c_str()), 0);
   FileTools::CopyFolder("C:\\Src", "C:\\Dst");
   EXPECT_TRUE(tree.Exists("Dst/a.txt"));
-  EXPECT_FALSE(tree.Exists("Dst/loop/loop"));
+  EXPECT_FALSE(tree.Exists("Dst/loop"));
+
+  // A destination inside the source is not copied into itself again.
+  EXPECT_TRUE(FileTools::CopyFolder("C:\\Src", "C:\\Src\\Copy"));
+  EXPECT_TRUE(tree.Exists("Src/Copy/a.txt"));
+  EXPECT_FALSE(tree.Exists("Src/Copy/Copy"));
 }
 
 TEST(LastPathPart, TakesTheTextAfterTheLastBackslash) {
