@@ -16,7 +16,9 @@ bool WriteReadme(const std::string& saveFolder);
 // Writes the bytes of a built-in resource (101: the README text) to a file, whole.
 bool SaveResourceToFile(int resourceId, const std::string& path);
 // The save sequence: report an empty list, ask where to save, make CVL_SAVE and V4 there,
-// copy, write README.TXT, confirm and open the folder.
-void SaveFoundFiles(const std::vector<std::string>& foundFiles);
+// copy, write README.TXT, confirm and open the folder. Each of `foundFolders` that exists is
+// copied whole into CVL_SAVE under its last path component; they count as something found.
+void SaveFoundFiles(const std::vector<std::string>& foundFiles,
+                    const std::vector<std::string>& foundFolders = {});
 
 }  // namespace SaveFolder
