@@ -1,0 +1,75 @@
+// The scan of another drive that holds a Windows installation.
+#include "scan/QuillfenSpecific.h"
+#include "scan/SaveFolder.h"
+#include "scan/ScanProcess.h"
+#include "scan/ScanSources.h"
+#include "system/FileTools.h"
+#include "system/TextTools.h"
+#include "system/UserDialogs.h"
+#include "system/WindowsTools.h"
+
+namespace ScanProcess {
+namespace {
+
+constexpr const char* kNoWindowsFolder =
+    "The program could not determine your Windows directory. Click OK to select it manually.";
+constexpr const char* kWindowsFolderPrompt =
+    "Select the Windows directory on the drive you'd like to scan.";
+
+// What the drive's Program Files folder offers: V2/V3.1 files, then V4 files, and the
+// OfficeUpdate folder when it is worth copying whole (by the local scan's own rule).
+struct ProgramFilesFinds {
+  std::vector<std::string> files;
+  std::vector<std::string> folders;
+};
+
+ProgramFilesFinds ScanProgramFiles(const std::string& programFiles) {
+  ProgramFilesFinds finds;
+  // Without a Program Files folder there is nothing to list; joining names to empty text
+  // would name folders at the root of whatever drive is current.
+  if (programFiles.empty()) return finds;
+  const std::string windowsUpdate = ScanSources::InFolder(programFiles, "WindowsUpdate");
+  ScanSources::CollectQualifying(windowsUpdate, QuillfenSpecific::IsV3InventoryFile, finds.files);
+  ScanSources::CollectQualifying(ScanSources::InFolder(windowsUpdate, "V4"),
+                                 QuillfenSpecific::IsV4File, finds.files);
+  const std::string officeUpdate = ScanSources::InFolder(programFiles, "OfficeUpdate");
+  if (ScanSources::FolderQualifies(officeUpdate, true)) finds.folders.push_back(officeUpdate);
+  return finds;
+}
+
+}  // namespace
+
+std::string FindWindowsFolder(const std::string& driveRoot) {
+  std::string root = driveRoot;
+  if (!TextTools::EndsWith(root, "\\")) root += "\\";
+
+  std::string candidate;
+  if (FileTools::FolderExists(root + "WINNT")) {
+    candidate = root + "WINNT";
+  } else if (FileTools::FolderExists(root + "WINDOWS")) {
+    candidate = root + "WINDOWS";
+  } else {
+    if (UserDialogs::ShowMessage(kNoWindowsFolder, UserDialogs::Icon::Warning,
+                                 UserDialogs::Buttons::OkCancel) != UserDialogs::Answer::Ok)
+      return {};
+    candidate = FileTools::BrowseForFolder(0, kWindowsFolderPrompt);
+  }
+  if (candidate.empty() || !FileTools::FolderExists(candidate)) return {};
+  // A picked drive root already ends in "\".
+  return TextTools::EndsWith(candidate, "\\") ? candidate : candidate + "\\";
+}
+
+void ScanDrive(const std::string& driveText) {
+  const std::string root = driveText.substr(0, 2) + "\\";
+  ProgramFilesFinds finds = ScanProgramFiles(WindowsTools::FindProgramFilesFolder(root));
+
+  // Without a Windows folder the scan ends silently and drops what it found.
+  const std::string windowsFolder = FindWindowsFolder(root);
+  if (windowsFolder.empty()) return;
+  if (QuillfenSpecific::FindV4Log(windowsFolder))
+    finds.files.push_back(QuillfenSpecific::V4LogPath);
+
+  SaveFolder::SaveFoundFiles(finds.files, finds.folders);
+}
+
+}  // namespace ScanProcess

@@ -1,0 +1,23 @@
+// The scan of one folder the user picked: the wanted files directly in it, saved where the
+// user chooses.
+#include "scan/QuillfenSpecific.h"
+#include "scan/SaveFolder.h"
+#include "scan/ScanProcess.h"
+#include "scan/ScanSources.h"
+
+namespace ScanProcess {
+namespace {
+
+bool IsAnyWantedName(const std::string& fileName) {
+  return QuillfenSpecific::IsV4File(fileName) || QuillfenSpecific::IsV3InventoryFile(fileName);
+}
+
+}  // namespace
+
+void ScanFolder(const std::string& folder) {
+  std::vector<std::string> found;
+  ScanSources::CollectQualifying(folder, IsAnyWantedName, found);
+  SaveFolder::SaveFoundFiles(found);
+}
+
+}  // namespace ScanProcess
