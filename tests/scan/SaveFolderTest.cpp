@@ -1,0 +1,182 @@
+// The save sequence of the folder and drive scans, and the README it leaves: boxes, picker
+// and shell in order, and the whole save-folder tree.
+#include <vector>
+
+#include "ScanWorld.h"
+#include "scan/SaveFolder.h"
+
+namespace scantest {
+namespace {
+
+using UserDialogs::Buttons;
+using UserDialogs::Icon;
+
+const std::string kAsk =
+    "box: You will now be prompted to specify the location where you'd like to save your "
+    "Windows Update files.";
+const std::string kPick = "pick: Where would you like to save your Windows Update files?";
+const std::string kSaved =
+    "box: Your files have successfully been saved. Press OK to open the save directory.";
+
+using Calls = std::vector<std::string>;
+
+class SaveFolderTest : public ScanWorld {
+ protected:
+  SaveFolderTest() {
+    tree.File("c/src/a.w98", "a", 2004);
+    tree.File("c/src/b.gng", "b", 2004);
+    tree.File("c/src/IUHIST.XML", "history", 2004);
+    tree.File("c/WINDOWS/Windows Update.log", "log", 2005);
+    tree.Folder("d/out");
+  }
+  std::string Saved() const { return tree.Listing("d/out/CVL_SAVE"); }
+};
+
+TEST_F(SaveFolderTest, AnEmptyListIsReportedAndNothingIsAskedOrMade) {
+  SaveFolder::SaveFoundFiles({});
+  EXPECT_EQ(dialogs.calls, Calls{"box: No valid Windows Update files found."});
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].title, "Quillfen");
+  EXPECT_EQ(dialogs.boxes[0].icon, Icon::Critical);
+  EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::Ok);
+  EXPECT_EQ(tree.Listing("d"), "out/\n");
+}
+
+TEST_F(SaveFolderTest, ACancelledPickerEndsSilently) {
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick}));
+  EXPECT_EQ(tree.Listing("d"), "out/\n");
+}
+
+TEST_F(SaveFolderTest, V4FilesGoToV4AndTheRestToTheSaveFolder) {
+  dialogs.pickedFolders = {"D:\\out"};
+  // A file that has gone since the scan is passed over without a word.
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98", "C:\\src\\gone.w98", "C:\\src\\IUHIST.XML",
+                              "C:\\WINDOWS\\Windows Update.log"});
+
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: D:\\out\\CVL_SAVE"}));
+  for (const auto& box : dialogs.boxes) {
+    EXPECT_EQ(box.title, "Quillfen");
+    EXPECT_EQ(box.icon, Icon::Information);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
+  }
+  EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/IUHIST.XML\nV4/Windows Update.log\na.w98\n");
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/V4/IUHIST.XML"), "history");
+}
+
+TEST_F(SaveFolderTest, AnEmptyV4FolderIsRemovedButOneWithFilesStays) {
+  dialogs.pickedFolders = {"D:\\out", "D:\\out"};
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
+
+  tree.File("d/out/CVL_SAVE/V4/iuhist.xml", "earlier run");
+  SaveFolder::SaveFoundFiles({"C:\\src\\b.gng"});
+  EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/iuhist.xml\na.w98\nb.gng\n");
+}
+
+TEST_F(SaveFolderTest, SavingTwiceReplacesSameNamesKeepsOthersAndWritesTheReadmeOnce) {
+  const std::string readme = ReadmeSource();
+  ASSERT_FALSE(readme.empty());
+  dialogs.pickedFolders = {"D:\\out", "D:\\out"};
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98", "C:\\src\\b.gng"});
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/README.TXT"), readme);
+
+  tree.File("c/src/a.w98", "a, found again", 2004);
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  EXPECT_EQ(Saved(), "README.TXT\na.w98\nb.gng\n");
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/a.w98"), "a, found again");
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/b.gng"), "b");
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/README.TXT"), readme);
+}
+
+TEST_F(SaveFolderTest, TheLaterOfTwoSameNamedFilesRemains) {
+  tree.File("c/Program Files/WindowsUpdate/V4/windows update.log", "from V4", 2004);
+  dialogs.pickedFolders = {"D:\\out"};
+  SaveFolder::SaveFoundFiles({"C:\\Program Files\\WindowsUpdate\\V4\\windows update.log",
+                              "C:\\WINDOWS\\Windows Update.log"});
+  // As on Windows, the second copy replaces the first, whose name keeps its case.
+  EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/windows update.log\n");
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/V4/windows update.log"), "log");
+}
+
+TEST_F(SaveFolderTest, ADriveRootHoldsTheSaveFolderDirectly) {
+  dialogs.pickedFolders = {"D:\\"};
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  EXPECT_EQ(dialogs.opened, Calls{"D:\\CVL_SAVE"});
+  EXPECT_EQ(tree.Listing("d"), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/a.w98\nout/\n");
+}
+
+TEST_F(SaveFolderTest, FailedCopiesAreListedInOneBoxAndTheRestIsSaved) {
+  tree.File("d/out/CVL_SAVE/b.gng/kept", "in the way");  // a folder where b.gng should go
+  dialogs.pickedFolders = {"D:\\out"};
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98", "C:\\src\\b.gng"});
+
+  const std::string report =
+      "Saving to D:\\out\\CVL_SAVE did not fully succeed:\n\n"
+      "Could not copy file: C:\\src\\b.gng\n\n"
+      "The other files have been saved. Press OK to open the save directory.";
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, "box: " + report, "open: D:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.boxes.back().icon, Icon::Critical);
+  EXPECT_EQ(dialogs.boxes.back().title, "Quillfen");
+  EXPECT_EQ(Saved(), "README.TXT\na.w98\nb.gng/\nb.gng/kept\n");
+}
+
+TEST_F(SaveFolderTest, WhenNothingCouldBeSavedTheFolderIsNotOpened) {
+  tree.File("d/out/CVL_SAVE/V4", "a file where the V4 folder should be");
+  dialogs.pickedFolders = {"D:\\out"};
+  SaveFolder::SaveFoundFiles({"C:\\src\\IUHIST.XML"});
+
+  EXPECT_EQ(dialogs.calls,
+            (Calls{kAsk, kPick,
+                   "box: Saving to D:\\out\\CVL_SAVE did not fully succeed:\n\n"
+                   "Could not create directory: D:\\out\\CVL_SAVE\\V4\n"
+                   "Could not copy file: C:\\src\\IUHIST.XML\n\n"
+                   "No file has been saved."}));
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/V4"), "a file where the V4 folder should be");
+}
+
+TEST_F(SaveFolderTest, ASaveFolderThatCannotBeMadeStopsTheSave) {
+  tree.File("d/out/CVL_SAVE", "a file where the save folder should be");
+  dialogs.pickedFolders = {"D:\\out"};
+  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+
+  EXPECT_EQ(dialogs.calls,
+            (Calls{kAsk, kPick,
+                   "box: Could not create directory: D:\\out\\CVL_SAVE\n\nNo file has been saved."}));
+  EXPECT_EQ(dialogs.boxes.back().icon, Icon::Critical);
+  EXPECT_EQ(tree.Listing("d"), "out/\nout/CVL_SAVE\n");
+}
+
+TEST_F(SaveFolderTest, WholeFoldersAreCopiedUnderTheirOwnNameAndCountAsFound) {
+  tree.File("c/Program Files/OfficeUpdate/inv.txt", "office", 2003);
+  tree.File("c/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
+  dialogs.pickedFolders = {"D:\\out"};
+  SaveFolder::SaveFoundFiles({}, {"C:\\Program Files\\OfficeUpdate", "C:\\Program Files\\Gone"});
+
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: D:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(Saved(),
+            "OfficeUpdate/\nOfficeUpdate/cache/\nOfficeUpdate/cache/x.cab\nOfficeUpdate/inv.txt\n"
+            "README.TXT\n");
+}
+
+TEST(Readme, TheResourceIsTheFixedTextAndIsWrittenWholeOverALongerFile) {
+  const std::string readme = ReadmeSource();
+  // CR LF line ends, no end after the last line, a rule as long as the title.
+  EXPECT_EQ(readme.rfind("CORVALEN QUILLFEN\r\n-----------------\r\n\r\n", 0), 0u);
+  EXPECT_NE(readme.back(), '\n');
+  for (std::size_t at = readme.find('\n'); at != std::string::npos; at = readme.find('\n', at + 1))
+    EXPECT_EQ(readme[at - 1], '\r') << "bare line feed at " << at;
+
+  testsupport::TempTree tree;
+  testsupport::EnvGuard drives("QUILLFEN_DRIVES", ("C=" + tree.Root()).c_str());
+  tree.File("CVL_SAVE/README.TXT", readme + readme);
+  EXPECT_TRUE(SaveFolder::WriteReadme("C:\\CVL_SAVE"));
+  EXPECT_EQ(tree.Read("CVL_SAVE/README.TXT"), readme);
+
+  EXPECT_FALSE(SaveFolder::WriteReadme("C:\\Missing"));
+  EXPECT_FALSE(SaveFolder::SaveResourceToFile(102, "C:\\other.bin"));
+  EXPECT_EQ(tree.Listing(), "CVL_SAVE/\nCVL_SAVE/README.TXT\n");
+}
+
+}  // namespace
+}  // namespace scantest
