@@ -34,7 +34,8 @@ class Toolkit {
   virtual void Show(const std::string& form) = 0;
   // Loads and shows the window modally over the active one; returns once it is unloaded.
   virtual void ShowModal(const std::string& form) = 0;
-  // Hides and unloads the window; its controls' state is gone.
+  // Hides and unloads the window; its controls' state is gone. A window may unload itself
+  // from its own handler, so its Form and controls must live until that handler returns.
   virtual void Unload(const std::string& form) = 0;
   // True while the window is loaded.
   virtual bool IsLoaded(const std::string& form) const = 0;
