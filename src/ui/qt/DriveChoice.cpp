@@ -1,0 +1,39 @@
+#include "ui/qt/DriveChoice.h"
+
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "system/WindowsApi.h"
+#include "system/posix/PosixPaths.h"
+
+namespace DriveChoice {
+namespace {
+
+char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
+bool NamesDrive(const std::string& text) {
+  return text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]));
+}
+
+}  // namespace
+
+int IndexOfDrive(const std::vector<std::string>& entries, const std::string& windowsPath) {
+  if (!NamesDrive(windowsPath)) return -1;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (NamesDrive(entries[i]) && Upper(entries[i][0]) == Upper(windowsPath[0]))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+Drives MachineDrives() {
+  Drives drives;
+  drives.entries = WindowsApi::DriveEntries();
+  std::error_code error;
+  const std::filesystem::path here = std::filesystem::current_path(error);
+  if (!error) drives.selected = IndexOfDrive(drives.entries, PosixHost::ToWindowsPath(here.string()));
+  return drives;
+}
+
+}  // namespace DriveChoice

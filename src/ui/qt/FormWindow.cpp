@@ -1,0 +1,198 @@
+#include "ui/qt/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "ui/qt/ControlDrawing.h"
+#include "ui/qt/Fonts.h"
+#include "ui/qt/Images.h"
+
+namespace QtUi {
+namespace {
+
+int Px(int twips) { return ui::TwipsToPixels(twips); }
+
+// A line of the table in pixels. A horizontal or vertical line of width w covers w rows (or
+// columns) from its coordinate down (or right), and its end point is left out, as the
+// original platform draws them.
+void DrawLine(QPainter& painter, const ui::LineSpec& line) {
+  const QColor color(line.color.red, line.color.green, line.color.blue);
+  const int x1 = Px(line.x1), y1 = Px(line.y1), x2 = Px(line.x2), y2 = Px(line.y2);
+  const int width = std::max(1, line.widthPixels);
+  if (y1 == y2) {
+    painter.fillRect(QRect(std::min(x1, x2), y1, std::abs(x2 - x1), width), color);
+  } else if (x1 == x2) {
+    painter.fillRect(QRect(x1, std::min(y1, y2), width, std::abs(y2 - y1)), color);
+  } else {
+    painter.setPen(QPen(color, width));
+    painter.drawLine(x1, y1, x2, y2);
+  }
+}
+
+}  // namespace
+
+FormWindow::FormWindow(std::unique_ptr<ui::Form> logic, WindowEvents& events)
+    : logic_(std::move(logic)), events_(events) {
+  const ui::FormSpec& spec = logic_->Spec();
+  name_ = spec.name;
+  SetUpWindow(spec);
+  DrawControls(spec);
+  SetTabOrder(spec);
+}
+
+FormWindow::~FormWindow() {
+  if (modalLoop_) modalLoop_->quit();
+}
+
+ui::Control* FormWindow::Find(const std::string& control) {
+  auto it = controls_.find(control);
+  return it == controls_.end() ? nullptr : it->second.get();
+}
+
+void FormWindow::SetUpWindow(const ui::FormSpec& spec) {
+  setObjectName(QString::fromStdString(spec.name));
+  // A dialog border or a window kept out of the task bar makes a dialog-type window.
+  const bool dialog = spec.border == ui::Border::FixedDialog || !spec.showInTaskbar;
+  Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
+  // A title bar without minimise or maximise box; the close box only when the table says.
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (spec.closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  setWindowFlags(flags);
+  setWindowTitle(QString::fromStdString(spec.caption));
+  if (spec.hasIcon) setWindowIcon(QtImages::AppIcon());
+  setFixedSize(Px(spec.clientWidth), Px(spec.clientHeight));
+  setFont(QtFonts::ToQFont(ui::Font{}));
+}
+
+void FormWindow::DrawControls(const ui::FormSpec& spec) {
+  // Controls are made in table order, which is also their stacking order (a later one lies
+  // over an earlier one); a container is made before what it holds, wherever it stands.
+  std::function<QWidget*(const ui::ControlSpec&, int)> draw =
+      [&](const ui::ControlSpec& control, int depth) -> QWidget* {
+    if (auto it = controls_.find(control.name); it != controls_.end()) return it->second->Widget();
+    QWidget* parent = this;
+    if (!control.container.empty() && depth < 8) {
+      auto holder = std::find_if(spec.controls.begin(), spec.controls.end(),
+                                 [&](const ui::ControlSpec& c) { return c.name == control.container; });
+      if (holder != spec.controls.end()) parent = draw(*holder, depth + 1);
+    }
+    auto drawn = DrawControl(control, parent);
+    QWidget* widget = drawn->Widget();
+    if (control.kind == ui::ControlKind::CommandButton) {
+      auto* button = static_cast<QPushButton*>(widget);
+      if (control.flags & ui::kDefault) defaultButton_ = button;
+      if (control.flags & ui::kCancel) cancelButton_ = button;
+      const std::string name = control.name;
+      connect(button, &QPushButton::clicked, this, [this, name] {
+        if (!dismissed_) events_.Clicked(*this, name);
+      });
+    }
+    controls_[control.name] = std::move(drawn);
+    return widget;
+  };
+  for (const ui::ControlSpec& control : spec.controls) draw(control, 0);
+}
+
+void FormWindow::SetTabOrder(const ui::FormSpec& spec) {
+  std::vector<const ui::ControlSpec*> order;
+  for (const ui::ControlSpec& control : spec.controls)
+    if (TakesFocus(control.kind)) order.push_back(&control);
+  std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+    return a->tabIndex < b->tabIndex;
+  });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    setTabOrder(controls_[order[i - 1]->name]->Widget(), controls_[order[i]->name]->Widget());
+  // The window opens with the focus on its default button, so that Enter presses it, or
+  // else on the first control in tab order.
+  QWidget* first = defaultButton_ ? defaultButton_.data()
+                   : order.empty() ? nullptr
+                                   : controls_[order.front()->name]->Widget();
+  if (first) first->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::Present(QWidget* owner) {
+  if (owner) {
+    winId();  // the native window must exist to name its owner
+    if (QWindow* handle = windowHandle()) handle->setTransientParent(owner->windowHandle());
+  }
+  QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void FormWindow::AfterPaint(std::function<void()> work) {
+  if (painted_) {
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+    return;
+  }
+  afterPaint_.push_back(std::move(work));
+  if (isVisible()) repaint();
+}
+
+void FormWindow::Dismiss() {
+  if (dismissed_) return;
+  dismissed_ = true;
+  afterPaint_.clear();
+  if (modalLoop_) modalLoop_->quit();
+  hide();
+  deleteLater();
+}
+
+bool FormWindow::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::WindowActivate && !dismissed_) events_.Activated(*this);
+  return handled;
+}
+
+void FormWindow::PressIfUsable(QPushButton* button) {
+  if (button && button->isVisible() && button->isEnabled()) button->click();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // Keys that reach the window were not taken by the control with the focus (a focused
+  // button takes Enter itself).
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (defaultButton_) return PressIfUsable(defaultButton_);
+        break;
+      case Qt::Key_Escape:
+        if (cancelButton_) return PressIfUsable(cancelButton_);
+        break;
+      default:
+        break;
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  if (dismissed_) return event->accept();
+  // The close box asks the window's logic; the toolkit unloads it when it may close.
+  event->ignore();
+  events_.CloseBoxPressed(*this);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  for (const ui::LineSpec& line : logic_->Spec().lines) DrawLine(painter, line);
+  painted_ = true;
+  // Queued, so the work starts only once this paint has reached the screen.
+  for (auto& work : afterPaint_) QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+  afterPaint_.clear();
+}
+
+}  // namespace QtUi

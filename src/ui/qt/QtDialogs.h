@@ -1,0 +1,18 @@
+#pragma once
+// The user-dialog service of the Qt program: real message boxes, the folder dialog and the
+// desktop's opener. Install it with UserDialogs::Scope.
+#include "system/UserDialogs.h"
+
+namespace QtUi {
+
+class QtDialogs final : public UserDialogs::Service {
+ public:
+  UserDialogs::Answer Message(const std::string& text, const std::string& title,
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override;
+  // The chosen folder through the drive that holds it; empty when cancelled or when no
+  // drive holds it.
+  std::string PickFolder(const std::string& prompt) override;
+  void OpenInShell(const std::string& path) override;
+};
+
+}  // namespace QtUi

@@ -1,0 +1,32 @@
+#pragma once
+// A text box over a QPlainTextEdit. The program's text (UTF-8, CR LF breaks) is kept as it
+// was written, so Text() gives back exactly those bytes and the caret is a byte offset into
+// them; the editor shows the same text with its own line breaks.
+#include <QPointer>
+#include <string>
+
+#include "ui/qt/QtControls.h"
+
+class QPlainTextEdit;
+
+namespace QtUi {
+
+class TextBoxControl final : public WidgetControl {
+ public:
+  explicit TextBoxControl(QPlainTextEdit* edit);
+  std::string Text() const override { return text_; }
+  // Replaces the text; the caret goes to the start, as on the original platform.
+  void SetText(const std::string& text) override;
+  // The start of the selection, wherever the user or the program left it.
+  std::size_t SelStart() const override;
+  void SetSelStart(std::size_t position) override;
+  void InsertAtCaret(const std::string& text) override;
+
+ private:
+  void MoveCaret(std::size_t byteOffset);
+
+  QPointer<QPlainTextEdit> edit_;
+  std::string text_;
+};
+
+}  // namespace QtUi
