@@ -1,0 +1,82 @@
+// The drive table: QUILLFEN_DRIVES text, the mount-table fallback, the drive list.
+#include <gtest/gtest.h>
+
+#include "support/TempTree.h"
+#include "system/WindowsApi.h"
+#include "system/posix/DriveTable.h"
+
+namespace {
+
+using PosixHost::DriveList;
+using testsupport::EnvGuard;
+
+std::string Describe(const DriveList& drives) {
+  std::string text;
+  for (const auto& drive : drives) text += std::string(1, drive.letter) + "=" + drive.root + ";";
+  return text;
+}
+
+TEST(PosixDriveTable, SettingGivesExactlyTheNamedDrivesInLetterOrder) {
+  EXPECT_EQ(Describe(PosixHost::ParseDriveList("C=/srv/win98;D=/media/old")),
+            "C=/srv/win98;D=/media/old;");
+  // Lower-case letters, a colon after the letter, untidy folders, any order.
+  EXPECT_EQ(Describe(PosixHost::ParseDriveList("e:=/e//f/;c=/srv/")), "C=/srv;E=/e/f;");
+  // Blanks stay part of a folder name.
+  EXPECT_EQ(Describe(PosixHost::ParseDriveList("C=/old disk")), "C=/old disk;");
+  EXPECT_EQ(Describe(PosixHost::ParseDriveList("")), "");
+}
+
+TEST(PosixDriveTable, MalformedEntriesArePassedOverAndTheFirstOfTwinsKept) {
+  EXPECT_EQ(Describe(PosixHost::ParseDriveList(
+                "=/x;CC=/x;1=/x;C=relative;D=;E/x;;F=/f;F=/other;G=/g")),
+            "F=/f;G=/g;");
+}
+
+TEST(PosixDriveTable, MountTableGivesRootAsZAndWindowsKindsFromC) {
+  const char* mounts =
+      "/dev/vda / ext4 rw,relatime 0 0\n"
+      "proc /proc proc rw 0 0\n"
+      "/dev/sdb1 /media/old\\040disk vfat rw 0 0\n"
+      "tmpfs /tmp tmpfs rw 0 0\n"
+      "/dev/sdc1 /mnt/nt ntfs3 rw 0 0\n"
+      "/dev/sdd1 /mnt/fuse fuseblk rw 0 0\n"
+      "/dev/sdb1 /media/old\\040disk vfat rw 0 0\n"  // mounted over itself: still one drive
+      "/dev/sde1 /mnt/ex exfat rw 0 0\n"
+      "/dev/sdf1 /mnt/dos msdos rw 0 0\n"
+      "/dev/sdg1 /mnt/legacy ntfs ro 0 0\n"
+      "garbage\n";
+  EXPECT_EQ(Describe(PosixHost::DrivesFromMounts(mounts)),
+            "C=/media/old disk;D=/mnt/nt;E=/mnt/fuse;F=/mnt/ex;G=/mnt/dos;H=/mnt/legacy;Z=/;");
+  EXPECT_EQ(Describe(PosixHost::DrivesFromMounts("")), "Z=/;");
+}
+
+TEST(PosixDriveTable, LettersRunOutAtYBecauseZIsTheRoot) {
+  std::string mounts;
+  for (int i = 0; i < 30; ++i) mounts += "/dev/x /mnt/m" + std::to_string(i) + " vfat rw 0 0\n";
+  const DriveList drives = PosixHost::DrivesFromMounts(mounts);
+  ASSERT_EQ(drives.size(), 24u);  // C..Y, then Z
+  EXPECT_EQ(drives.front().letter, 'C');
+  EXPECT_EQ(drives[22].letter, 'Y');
+  EXPECT_EQ(drives[22].root, "/mnt/m22");
+  EXPECT_EQ(drives.back().root, "/");
+}
+
+TEST(PosixDriveTable, DriveEntriesFollowTheVariableOnEveryCall) {
+  {
+    EnvGuard drives("QUILLFEN_DRIVES", "D=/media/old;c=/srv/win98");
+    EXPECT_EQ(WindowsApi::DriveEntries(),
+              (std::vector<std::string>{"c: [/srv/win98]", "d: [/media/old]"}));
+    EXPECT_EQ(PosixHost::DriveRoot('d'), "/media/old");
+    EXPECT_EQ(PosixHost::DriveRoot('E'), std::nullopt);
+  }
+  {
+    EnvGuard drives("QUILLFEN_DRIVES", "Q=/q");
+    EXPECT_EQ(WindowsApi::DriveEntries(), std::vector<std::string>{"q: [/q]"});
+  }
+  EnvGuard unset("QUILLFEN_DRIVES", nullptr);
+  const auto entries = WindowsApi::DriveEntries();
+  ASSERT_FALSE(entries.empty());
+  EXPECT_EQ(entries.back(), "z: [/]");
+}
+
+}  // namespace
