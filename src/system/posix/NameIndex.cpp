@@ -1,0 +1,141 @@
+#include "system/posix/NameIndex.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <list>
+#include <mutex>
+#include <unordered_map>
+
+#include "system/posix/AsciiText.h"
+#include "system/posix/PathText.h"
+
+namespace PosixHost {
+namespace {
+
+constexpr std::size_t kFoldersKept = 8;
+
+struct Stamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  timespec modified{};
+  timespec changed{};
+
+  static Stamp Of(const struct stat& info) {
+    return {info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
+  }
+  bool operator==(const Stamp& other) const {
+    return device == other.device && inode == other.inode &&
+           modified.tv_sec == other.modified.tv_sec &&
+           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
+           changed.tv_nsec == other.changed.tv_nsec;
+  }
+};
+
+struct FolderIndex {
+  std::string folder;
+  Stamp stamp;
+  std::unordered_map<std::string, std::vector<std::string>> byLowerName;
+
+  void Add(const std::string& name) {
+    auto& spellings = byLowerName[LowerAsciiText(name)];
+    if (std::find(spellings.begin(), spellings.end(), name) == spellings.end())
+      spellings.insert(std::upper_bound(spellings.begin(), spellings.end(), name), name);
+  }
+  void Remove(const std::string& name) {
+    auto found = byLowerName.find(LowerAsciiText(name));
+    if (found == byLowerName.end()) return;
+    auto& spellings = found->second;
+    spellings.erase(std::remove(spellings.begin(), spellings.end(), name), spellings.end());
+    if (spellings.empty()) byLowerName.erase(found);
+  }
+};
+
+std::mutex guard;
+std::list<FolderIndex> folders;  // most recently used first
+
+bool CurrentStamp(const std::string& folder, Stamp& stamp) {
+  struct stat info;
+  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  stamp = Stamp::Of(info);
+  return true;
+}
+
+std::list<FolderIndex>::iterator Find(const std::string& folder) {
+  return std::find_if(folders.begin(), folders.end(),
+                      [&](const FolderIndex& index) { return index.folder == folder; });
+}
+
+// Reads the folder afresh. The stamp is taken before reading, so a change made while reading
+// leaves the index stale-stamped and it is read again next time.
+bool Build(const std::string& folder, FolderIndex& index) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  DIR* dir = fstat(fd, &info) == 0 ? fdopendir(fd) : nullptr;
+  if (!dir) {
+    close(fd);
+    return false;
+  }
+  index.folder = folder;
+  index.stamp = Stamp::Of(info);
+  index.byLowerName.clear();
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != ".." && IsWindowsName(name)) index.Add(std::string(name));
+  }
+  closedir(dir);
+  return true;
+}
+
+void Update(const std::string& folder, const std::string& name, bool created) {
+  std::lock_guard<std::mutex> lock(guard);
+  auto found = Find(folder);
+  if (found == folders.end()) return;
+  Stamp now;
+  if (!CurrentStamp(folder, now)) {
+    folders.erase(found);
+    return;
+  }
+  if (created && IsWindowsName(name)) found->Add(name);
+  if (!created) found->Remove(name);
+  found->stamp = now;
+}
+
+}  // namespace
+
+std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_view name) {
+  std::lock_guard<std::mutex> lock(guard);
+  Stamp now;
+  if (!CurrentStamp(folder, now)) return {};
+  auto found = Find(folder);
+  if (found == folders.end() || !(found->stamp == now)) {
+    FolderIndex fresh;
+    if (!Build(folder, fresh)) return {};
+    if (found != folders.end()) folders.erase(found);
+    folders.push_front(std::move(fresh));
+    if (folders.size() > kFoldersKept) folders.pop_back();
+  } else if (found != folders.begin()) {
+    folders.splice(folders.begin(), folders, found);
+  }
+
+  std::vector<std::string> variants;
+  auto spellings = folders.front().byLowerName.find(LowerAsciiText(name));
+  if (spellings == folders.front().byLowerName.end()) return variants;
+  for (const std::string& spelling : spellings->second)
+    if (spelling != name) variants.push_back(spelling);
+  return variants;
+}
+
+void NoteCreated(const std::string& folder, const std::string& name) {
+  Update(folder, name, true);
+}
+
+void NoteRemoved(const std::string& folder, const std::string& name) {
+  Update(folder, name, false);
+}
+
+}  // namespace PosixHost

@@ -1,0 +1,24 @@
+#pragma once
+// The names of recently searched folders, folded to lower case, so that a lookup missing its
+// exact spelling costs a hash lookup instead of a scan (copying thousands of new files into a
+// folder would otherwise rescan it for every file).
+//
+// An index is trusted while the folder's change stamp (inode, mtime, ctime) is the one it was
+// built or last updated with; the host's own writes update it in place through Note*. A
+// change made by another program within the same clock tick as a scan can go unseen; it only
+// costs a case-variant match, never a wrong exact one.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace PosixHost {
+
+// Names in `folder` equal to `name` without regard to ASCII case (the exact spelling left
+// out), Windows-expressible ones only, in byte order.
+std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_view name);
+
+// This host has just made or removed `name` in `folder`.
+void NoteCreated(const std::string& folder, const std::string& name);
+void NoteRemoved(const std::string& folder, const std::string& name);
+
+}  // namespace PosixHost

@@ -1,0 +1,55 @@
+#pragma once
+// Finding a Windows path on the real file system.
+#include <sys/stat.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "system/posix/PathText.h"
+
+namespace PosixHost {
+
+// What a Windows path names on disk.
+struct Located {
+  std::string native;        // the POSIX path; components not found are kept as written
+  bool exists = false;       // a regular file or a folder is there (links followed)
+  bool isDriveRoot = false;
+  struct stat info {};       // valid when exists
+  std::string name;          // the last component as it is spelt on disk; empty for a root
+};
+
+// Only regular files and folders exist for the engine; FIFOs, sockets and devices are
+// never seen, so nothing ever blocks opening one.
+inline bool IsFileOrFolder(const struct stat& info) {
+  return S_ISREG(info.st_mode) || S_ISDIR(info.st_mode);
+}
+
+// folder + "/" + name, without doubling the "/" of the root.
+std::string JoinNative(const std::string& folder, std::string_view name);
+
+// One name in a folder: exactly as written first (a single stat, so lookups stay flat in
+// big folders), then without regard to ASCII case (a scan, only on a miss). `folderOnly`
+// asks for a folder. The on-disk name and its status, or nullopt.
+struct FoundEntry {
+  std::string name;
+  struct stat info {};
+};
+std::optional<FoundEntry> FindEntry(const std::string& folder, std::string_view name,
+                                    bool folderOnly);
+
+// The path through the drive table; nullopt when the drive is unknown or a component holds
+// a wildcard. A trailing separator asks for a folder.
+std::optional<Located> Locate(const WindowsPath& path);
+std::optional<Located> Locate(std::string_view windowsPath);
+
+// The folder that would hold the path's last component, and that component as written:
+// what the operations that create or replace an entry need. nullopt when the path has no
+// last component, ends in a separator, holds a wildcard, or its folder does not exist.
+struct Placement {
+  Located folder;
+  std::string name;
+};
+std::optional<Placement> LocateParent(std::string_view windowsPath);
+
+}  // namespace PosixHost
