@@ -1,0 +1,49 @@
+#include "system/posix/Attributes.h"
+
+#include "system/WindowsApi.h"
+#include "system/posix/LocalClock.h"
+#include "system/posix/PathResolve.h"
+
+namespace PosixHost {
+
+using namespace WindowsApi;
+
+std::uint32_t AttributesOf(const std::string& native, std::string_view name,
+                           const struct stat& info, DosAttributeReader& dos) {
+  std::uint32_t bits = 0;
+  if (S_ISDIR(info.st_mode)) bits |= kAttrDirectory;
+  // POSIX keeps no read-only flag; a file its owner may not write stands for one.
+  if (!(info.st_mode & S_IWUSR)) bits |= kAttrReadOnly;
+  // POSIX hides dot-names by convention; "." and ".." are the folder entries, never hidden.
+  if (!name.empty() && name.front() == '.' && name != "." && name != "..") bits |= kAttrHidden;
+  if (auto dosBits = dos.Read(native)) {
+    bits |= *dosBits & (kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
+  } else if (S_ISREG(info.st_mode)) {
+    bits |= kAttrArchive;  // Windows sets it on every write; POSIX keeps no such flag
+  }
+  return bits == 0 ? kAttrNormal : bits;
+}
+
+std::uint32_t AttributesOf(const std::string& native, std::string_view name,
+                           const struct stat& info) {
+  DosAttributeReader dos(FsKindOf(native));
+  return AttributesOf(native, name, info, dos);
+}
+
+}  // namespace PosixHost
+
+namespace WindowsApi {
+
+std::uint32_t FileAttributes(const std::string& path) {
+  auto located = PosixHost::Locate(path);
+  if (!located || !located->exists) return kInvalidAttributes;
+  return PosixHost::AttributesOf(located->native, located->name, located->info);
+}
+
+std::optional<LocalTime> ModifiedTime(const std::string& path) {
+  auto located = PosixHost::Locate(path);
+  if (!located || !located->exists) return std::nullopt;
+  return PosixHost::ToLocalTime(located->info.st_mtim.tv_sec);
+}
+
+}  // namespace WindowsApi

@@ -1,0 +1,104 @@
+#include "system/posix/DosAttributes.h"
+
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace PosixHost {
+namespace {
+
+constexpr long kNtfs3Magic = 0x5346544e;  // "NTFS", not in every kernel header
+
+FsKind KindOfMagic(long magic) {
+  if (magic == MSDOS_SUPER_MAGIC) return FsKind::Fat;
+  // ntfs-3g shows as a FUSE block file system; its attribute word is asked for by name, and
+  // any other FUSE file system just answers that it has none.
+  if (magic == kNtfs3Magic || magic == FUSE_SUPER_MAGIC) return FsKind::Ntfs;
+  return FsKind::Other;
+}
+
+std::optional<std::uint32_t> ReadFatAttributes(const std::string& native) {
+  // O_NONBLOCK: should the entry have been swapped for a FIFO since it was looked at, the
+  // open must not hang; the fstat below then turns it away before any ioctl.
+  const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::uint32_t> bits;
+  struct stat info;
+  __u32 value = 0;
+  if (fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) &&
+      ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &value) == 0) {
+    bits = value;
+  }
+  close(fd);
+  return bits;
+}
+
+std::optional<std::uint32_t> ReadNtfsAttributes(const std::string& native) {
+  unsigned char word[4];
+  if (getxattr(native.c_str(), "system.ntfs_attrib", word, sizeof word) != sizeof word)
+    return std::nullopt;
+  return word[0] | (word[1] << 8) | (word[2] << 16) | (static_cast<std::uint32_t>(word[3]) << 24);
+}
+
+}  // namespace
+
+FsKind FsKindOf(const std::string& native) {
+  struct statfs info;
+  return statfs(native.c_str(), &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;
+}
+
+FsKind FsKindOfDescriptor(int fd) {
+  struct statfs info;
+  return fstatfs(fd, &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;
+}
+
+std::optional<std::uint32_t> ParseDosAttribText(std::string_view text) {
+  if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+    return std::nullopt;
+  std::uint32_t value = 0;
+  std::size_t digits = 0;
+  for (std::size_t i = 2; i < text.size() && digits < 8; ++i, ++digits) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else break;
+    value = value * 16 + static_cast<std::uint32_t>(digit);
+  }
+  if (digits == 0) return std::nullopt;
+  return value;
+}
+
+std::optional<std::uint32_t> DosAttributeReader::Read(const std::string& native) {
+  if (kind_ == FsKind::Fat) return ReadFatAttributes(native);
+  if (kind_ == FsKind::Ntfs) {
+    if (auto bits = ReadNtfsAttributes(native)) return bits;
+  }
+  if (noExtendedAttributes_) return std::nullopt;
+  // Only the leading "0xNN" text matters; newer file servers follow it with a binary record.
+  std::vector<char> text(256);
+  ssize_t size = getxattr(native.c_str(), "user.DOSATTRIB", text.data(), text.size());
+  if (size < 0 && errno == ERANGE) {
+    const ssize_t needed = getxattr(native.c_str(), "user.DOSATTRIB", nullptr, 0);
+    if (needed > 0) {
+      text.resize(static_cast<std::size_t>(needed));
+      size = getxattr(native.c_str(), "user.DOSATTRIB", text.data(), text.size());
+    }
+  }
+  if (size < 0) {
+    if (errno == ENOTSUP) noExtendedAttributes_ = true;
+    return std::nullopt;
+  }
+  return ParseDosAttribText(std::string_view(text.data(), static_cast<std::size_t>(size)));
+}
+
+}  // namespace PosixHost

@@ -1,0 +1,143 @@
+// FindFirstFile/FindNextFile over a POSIX folder, taken as one snapshot.
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "system/WindowsApi.h"
+#include "system/posix/AsciiText.h"
+#include "system/posix/Attributes.h"
+#include "system/posix/FolderChain.h"
+#include "system/posix/LocalClock.h"
+#include "system/posix/PathResolve.h"
+#include "system/posix/Wildcard.h"
+
+namespace PosixHost {
+namespace {
+
+using WindowsApi::FindData;
+
+FindData MakeEntry(const std::string& name, const struct stat& info, std::uint32_t attributes) {
+  FindData entry;
+  entry.name = name;
+  entry.attributes = attributes;
+  entry.modified = ToLocalTime(info.st_mtim.tv_sec);
+  return entry;
+}
+
+// readdir gives hash order on most Linux file systems; entries are put in the order an NTFS
+// folder lists them (case-blind), so that two runs over one tree do the same thing.
+bool ListedBefore(const FindData& a, const FindData& b) {
+  const std::size_t common = std::min(a.name.size(), b.name.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const char x = UpperAscii(a.name[i]), y = UpperAscii(b.name[i]);
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  }
+  if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+  return a.name < b.name;
+}
+
+bool NeverAFile(unsigned char type) {
+  return type == DT_FIFO || type == DT_SOCK || type == DT_CHR || type == DT_BLK;
+}
+
+// A pattern without wildcards names one entry; it is looked up, never searched for, so its
+// cost does not grow with the folder.
+bool ListOne(const WindowsPath& path, std::vector<FindData>& entries) {
+  auto located = Locate(path);
+  if (!located || !located->exists) return false;
+  entries.push_back(MakeEntry(located->name, located->info,
+                              AttributesOf(located->native, located->name, located->info)));
+  return true;
+}
+
+// "." and ".." as Windows lists them first in a folder that is not a drive root: the folder
+// itself and its parent, with their own attributes and times.
+void AddDotEntries(const Located& folder, std::size_t depth, const std::string& mask,
+                   std::vector<FindData>& entries) {
+  if (folder.isDriveRoot) return;
+  if (MatchesWildcard(mask, ".")) {
+    const std::uint32_t bits = AttributesOf(folder.native, folder.name, folder.info);
+    entries.push_back(MakeEntry(".", folder.info, bits));
+  }
+  if (MatchesWildcard(mask, "..")) {
+    const std::size_t cut = folder.native.rfind('/');
+    const std::string parent = cut == 0 ? "/" : folder.native.substr(0, cut);
+    // A parent that is the drive root has no name of its own to hide it.
+    const std::string parentName = depth > 1 ? parent.substr(parent.rfind('/') + 1) : "";
+    struct stat info;
+    if (stat(parent.c_str(), &info) == 0)
+      entries.push_back(MakeEntry("..", info, AttributesOf(parent, parentName, info)));
+  }
+}
+
+bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
+                  std::vector<FindData>& entries) {
+  auto folder = Locate(folderPath);
+  if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return false;
+  const int fd = open(folder->native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  DIR* dir = fdopendir(fd);
+  if (!dir) {
+    close(fd);
+    return false;
+  }
+
+  DosAttributeReader dos(FsKindOfDescriptor(fd));
+  FolderChain chain(folder->native);
+  std::vector<FindData> found;
+  while (const dirent* item = readdir(dir)) {
+    const std::string name = item->d_name;
+    if (name == "." || name == "..") continue;
+    // FIFOs, sockets and devices are no files to Windows; the type from readdir lets them be
+    // passed over without even a stat.
+    if (NeverAFile(item->d_type)) continue;
+    // A name holding "\" or ":" cannot be written in a Windows path at all.
+    if (!IsWindowsName(name) || !MatchesWildcard(mask, name)) continue;
+    struct stat info;
+    if (fstatat(fd, name.c_str(), &info, 0) != 0 || !IsFileOrFolder(info)) continue;  // dangling
+    bool linked = item->d_type == DT_LNK;
+    if (item->d_type == DT_UNKNOWN) {
+      struct stat own;
+      linked = fstatat(fd, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode);
+    }
+    // A link back into the path being walked would make every walk of the tree endless.
+    if (linked && S_ISDIR(info.st_mode) && chain.Holds(info)) continue;
+
+    const std::string native = JoinNative(folder->native, name);
+    const std::uint32_t bits = info.st_dev == folder->info.st_dev
+                                   ? AttributesOf(native, name, info, dos)
+                                   : AttributesOf(native, name, info);  // a link to another disk
+    found.push_back(MakeEntry(name, info, bits));
+  }
+  closedir(dir);
+
+  std::sort(found.begin(), found.end(), ListedBefore);
+  AddDotEntries(*folder, folderPath.parts.size(), mask, entries);
+  entries.insert(entries.end(), std::make_move_iterator(found.begin()),
+                 std::make_move_iterator(found.end()));
+  return !entries.empty();
+}
+
+}  // namespace
+}  // namespace PosixHost
+
+namespace WindowsApi {
+
+bool ListFolder(const std::string& pattern, std::vector<FindData>& entries) {
+  entries.clear();
+  auto parsed = PosixHost::ParseWindowsPath(pattern);
+  if (!parsed) return false;
+  // A pattern ending in "\" (or naming a drive root) lists everything in that folder.
+  if (parsed->trailingSeparator || parsed->parts.empty()) {
+    parsed->trailingSeparator = false;
+    return PosixHost::ListMatching(*parsed, "*.*", entries);
+  }
+  if (!PosixHost::HasWildcards(parsed->parts.back())) return PosixHost::ListOne(*parsed, entries);
+  const std::string mask = parsed->parts.back();
+  parsed->parts.pop_back();
+  return PosixHost::ListMatching(*parsed, mask, entries);
+}
+
+}  // namespace WindowsApi
