@@ -1,0 +1,88 @@
+// CopyFile over POSIX files: written beside the target and renamed into place.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "system/WindowsApi.h"
+#include "system/posix/Destination.h"
+#include "system/posix/PathResolve.h"
+#include "system/posix/PendingFile.h"
+
+namespace PosixHost {
+namespace {
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool CopyByReading(int in, int out) {
+  std::vector<unsigned char> buffer(1 << 17);
+  for (;;) {
+    const ssize_t got = read(in, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) return true;
+    if (!WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) return false;
+  }
+}
+
+// The kernel copies within the file system (sharing blocks where it can); where it cannot
+// copy at all, the bytes go through a buffer.
+bool CopyBytes(int in, int out) {
+  bool copiedAny = false;
+  for (;;) {
+    const ssize_t copied = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+    if (copied > 0) {
+      copiedAny = true;
+      continue;
+    }
+    if (copied == 0) return copiedAny || CopyByReading(in, out);
+    if (errno == EINTR) continue;
+    const bool cannotHere = errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
+                            errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
+    return !copiedAny && cannotHere && CopyByReading(in, out);
+  }
+}
+
+bool CopyOpened(int in, const struct stat& source, PendingFile& out) {
+  if (!CopyBytes(in, out.Descriptor())) return false;
+  // Windows copies the read-only attribute with the file; the umask decides the rest.
+  struct stat made;
+  if (!(source.st_mode & S_IWUSR) && fstat(out.Descriptor(), &made) == 0)
+    fchmod(out.Descriptor(), made.st_mode & 07555);
+  // The copy keeps the source's modification time, as CopyFile does; the age rule reads it.
+  const timespec times[2] = {{0, UTIME_NOW}, source.st_mtim};
+  return futimens(out.Descriptor(), times) == 0;
+}
+
+}  // namespace
+}  // namespace PosixHost
+
+namespace WindowsApi {
+
+bool CopyFileReplacing(const std::string& source, const std::string& destination) {
+  using namespace PosixHost;
+  auto from = Locate(source);
+  if (!from || !from->exists || !S_ISREG(from->info.st_mode)) return false;
+  auto to = WritableDestination(destination);
+  if (!to) return false;
+  // Onto itself, however spelt (another case, a link, a second hard link): refused before
+  // anything is opened, so the file is never harmed.
+  if (to->existing && SameFile(*to->existing, from->info)) return false;
+
+  const int in = open(from->native.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (in < 0) return false;
+  struct stat opened;
+  PendingFile out;
+  // The file opened must still be the regular file that was looked at.
+  const bool ok = fstat(in, &opened) == 0 && SameFile(opened, from->info) &&
+                  out.Create(to->folder, to->name, 0666) && CopyOpened(in, opened, out) &&
+                  out.Commit();
+  close(in);
+  return ok;
+}
+
+}  // namespace WindowsApi

@@ -1,0 +1,37 @@
+#pragma once
+// A new file written under a hidden name beside its final one and renamed into place, so the
+// final name only ever holds a whole file: a failure (full disk, vanished folder) leaves the
+// older file untouched and removes the half-written one.
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+namespace PosixHost {
+
+class PendingFile {
+ public:
+  PendingFile() = default;
+  ~PendingFile();  // removes the temporary when it was not committed
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  // Makes the temporary in `folder` (native) for `finalName`; `mode` before the umask.
+  bool Create(const std::string& folder, const std::string& finalName, mode_t mode);
+  int Descriptor() const { return fd_; }
+  // Closes the temporary and renames it over the final name.
+  bool Commit();
+
+ private:
+  void Abandon();
+
+  int fd_ = -1;
+  std::string folder_;
+  std::string temporary_;
+  std::string final_;
+};
+
+// Writes every byte, going on after interrupted and short writes.
+bool WriteAll(int fd, const unsigned char* data, std::size_t size);
+
+}  // namespace PosixHost

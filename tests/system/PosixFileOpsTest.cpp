@@ -1,0 +1,199 @@
+// Copying, writing, making and removing on the POSIX host, and what a failure leaves behind.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "PosixTestDrive.h"
+#include "system/WindowsApi.h"
+
+namespace {
+
+using posixtest::TestDrive;
+using namespace WindowsApi;
+
+struct stat StatOf(const std::string& path) {
+  struct stat info{};
+  stat(path.c_str(), &info);
+  return info;
+}
+
+bool Write(const std::string& path, const std::string& bytes) {
+  return WriteWholeFile(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+}
+
+// Runs `work` in a child that may write at most `limit` bytes into any file, so a copy can
+// be made to fail half-way even for root (the limit stands for a full disk).
+bool InChildWithFileSizeLimit(rlim_t limit, bool (*work)()) {
+  const pid_t child = fork();
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+    const rlimit small{limit, limit};
+    setrlimit(RLIMIT_FSIZE, &small);
+    _exit(work() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class PosixCopy : public ::testing::Test {
+ protected:
+  TestDrive drive;
+};
+
+TEST_F(PosixCopy, ACopyKeepsBytesAndModificationTime) {
+  drive.tree.File("src/IUHIST.XML", "<history/>");
+  drive.tree.SetTime("src/IUHIST.XML", 2003, 7, 4, 9, 30, 15);
+  drive.tree.Folder("CVL_SAVE");
+  ASSERT_TRUE(CopyFileReplacing("C:\\src\\IUHIST.XML", "c:\\cvl_save\\IUHIST.XML"));
+  EXPECT_EQ(drive.tree.Read("CVL_SAVE/IUHIST.XML"), "<history/>");
+  EXPECT_EQ(StatOf(drive.tree.Path("CVL_SAVE/IUHIST.XML")).st_mtime,
+            StatOf(drive.tree.Path("src/IUHIST.XML")).st_mtime);
+  EXPECT_EQ(drive.tree.Listing(), "CVL_SAVE/\nCVL_SAVE/IUHIST.XML\nsrc/\nsrc/IUHIST.XML\n");
+}
+
+TEST_F(PosixCopy, AnOlderCopyIsReplacedUnderItsOwnSpelling) {
+  drive.tree.File("src/a.txt", "new");
+  drive.tree.File("dst/A.TXT", "an older and longer text");
+  ASSERT_TRUE(CopyFileReplacing("C:\\src\\a.txt", "C:\\dst\\a.txt"));
+  EXPECT_EQ(drive.tree.Read("dst/A.TXT"), "new");
+  EXPECT_FALSE(drive.tree.Exists("dst/a.txt"));
+}
+
+TEST_F(PosixCopy, ACopyOntoItselfIsRefusedHoweverItIsSpelt) {
+  drive.tree.File("dir/a.txt", "precious");
+  ASSERT_EQ(link(drive.tree.Path("dir/a.txt").c_str(), drive.tree.Path("dir/hard.txt").c_str()), 0);
+  ASSERT_EQ(symlink("a.txt", drive.tree.Path("dir/soft.txt").c_str()), 0);
+  for (const char* target : {"C:\\dir\\a.txt", "c:\\DIR\\A.TXT", "C:/dir//a.txt",
+                             "C:\\dir\\hard.txt", "C:\\dir\\soft.txt"}) {
+    EXPECT_FALSE(CopyFileReplacing("C:\\dir\\a.txt", target)) << target;
+    EXPECT_EQ(drive.tree.Read("dir/a.txt"), "precious") << target;
+  }
+  struct stat link{};
+  ASSERT_EQ(lstat(drive.tree.Path("dir/soft.txt").c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));  // not replaced by a copy of what it points to
+  EXPECT_EQ(StatOf(drive.tree.Path("dir/a.txt")).st_nlink, 2u);
+}
+
+TEST_F(PosixCopy, ImpossibleCopiesFailAndChangeNothing) {
+  drive.tree.File("src/a.txt", "data");
+  drive.tree.File("dst/locked.txt", "kept");
+  drive.tree.Folder("dst/folder.txt");
+  drive.tree.File("plain", "file");
+  ASSERT_EQ(chmod(drive.tree.Path("dst/locked.txt").c_str(), 0444), 0);
+  ASSERT_EQ(mkfifo(drive.tree.Path("src/pipe").c_str(), 0644), 0);
+  const std::string before = drive.tree.Listing();
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\a.txt", "C:\\missing\\a.txt"));
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\a.txt", "C:\\plain\\a.txt"));  // a file as folder
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\a.txt", "C:\\dst\\folder.txt"));
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\a.txt", "C:\\dst\\locked.txt"));  // as CopyFile
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\a.txt", "C:\\dst\\"));
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\missing.txt", "C:\\dst\\b.txt"));
+  EXPECT_FALSE(CopyFileReplacing("C:\\src", "C:\\dst\\src"));
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\pipe", "C:\\dst\\pipe"));  // never opened
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\*.txt", "C:\\dst\\b.txt"));
+  EXPECT_EQ(drive.tree.Listing(), before);
+  EXPECT_EQ(drive.tree.Read("dst/locked.txt"), "kept");
+}
+
+TEST_F(PosixCopy, AReadOnlySourceGivesAReadOnlyCopy) {
+  drive.tree.File("src/ro.txt", "x");
+  ASSERT_EQ(chmod(drive.tree.Path("src/ro.txt").c_str(), 0444), 0);
+  drive.tree.Folder("dst");
+  ASSERT_TRUE(CopyFileReplacing("C:\\src\\ro.txt", "C:\\dst\\ro.txt"));
+  EXPECT_EQ(FileAttributes("C:\\dst\\ro.txt") & kAttrReadOnly, kAttrReadOnly);
+  EXPECT_FALSE(CopyFileReplacing("C:\\src\\ro.txt", "C:\\dst\\ro.txt"));
+}
+
+TEST_F(PosixCopy, ACopyThatFailsHalfWayLeavesTheOlderFileWholeAndNoTemporary) {
+  drive.tree.File("src/big.bin", std::string(1 << 20, 'n'));
+  drive.tree.File("dst/big.bin", "older");
+  static bool (*copy)() = [] { return CopyFileReplacing("C:\\src\\big.bin", "C:\\dst\\big.bin"); };
+  static bool (*fresh)() = [] { return CopyFileReplacing("C:\\src\\big.bin", "C:\\dst\\new.bin"); };
+  EXPECT_FALSE(InChildWithFileSizeLimit(64 << 10, copy));
+  EXPECT_FALSE(InChildWithFileSizeLimit(64 << 10, fresh));
+  EXPECT_EQ(drive.tree.Read("dst/big.bin"), "older");
+  EXPECT_EQ(drive.tree.Listing(), "dst/\ndst/big.bin\nsrc/\nsrc/big.bin\n");
+  EXPECT_TRUE(InChildWithFileSizeLimit(4 << 20, copy));  // and with room it goes through
+  EXPECT_EQ(drive.tree.Read("dst/big.bin"), std::string(1 << 20, 'n'));
+}
+
+TEST_F(PosixCopy, ADestinationFolderCreatedByAnotherProgramMeanwhileIsSeen) {
+  drive.tree.File("src/a.txt", "a");
+  drive.tree.File("src/b.txt", "b");
+  drive.tree.Folder("dst");
+  ASSERT_TRUE(CopyFileReplacing("C:\\src\\a.txt", "C:\\dst\\A.TXT"));
+  drive.tree.File("dst/b.txt", "theirs");  // written behind the host's back
+  drive.tree.SetTime("dst", 2001);
+  ASSERT_TRUE(CopyFileReplacing("C:\\src\\b.txt", "C:\\dst\\B.TXT"));
+  EXPECT_EQ(drive.tree.Read("dst/b.txt"), "b");
+  EXPECT_EQ(drive.tree.Listing(), "dst/\ndst/A.TXT\ndst/b.txt\nsrc/\nsrc/a.txt\nsrc/b.txt\n");
+}
+
+TEST(PosixWriteWholeFile, AWholeFileReplacesAnOlderLongerOne) {
+  TestDrive drive;
+  drive.tree.File("CVL_SAVE/README.TXT", "an older, much longer text than the new one");
+  ASSERT_TRUE(Write("C:\\cvl_save\\readme.txt", "new"));
+  EXPECT_EQ(drive.tree.Read("CVL_SAVE/README.TXT"), "new");
+  ASSERT_TRUE(Write("C:\\CVL_SAVE\\empty", ""));
+  EXPECT_EQ(drive.tree.Listing(), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/empty\n");
+}
+
+TEST(PosixWriteWholeFile, AFileThatCannotBeWrittenIsLeftAsItWas) {
+  TestDrive drive;
+  drive.tree.File("ro.txt", "kept");
+  drive.tree.Folder("folder");
+  ASSERT_EQ(chmod(drive.tree.Path("ro.txt").c_str(), 0444), 0);
+  EXPECT_FALSE(Write("C:\\ro.txt", "new"));
+  EXPECT_FALSE(Write("C:\\folder", "new"));
+  EXPECT_FALSE(Write("C:\\missing\\x.txt", "new"));
+  EXPECT_FALSE(WriteWholeFile("C:\\x.txt", nullptr, 3));
+  EXPECT_EQ(drive.tree.Read("ro.txt"), "kept");
+  EXPECT_EQ(drive.tree.Listing(), "folder/\nro.txt\n");
+}
+
+TEST(PosixFolders, MakeFolderMakesOneLevelOnce) {
+  TestDrive drive;
+  drive.tree.Folder("Taken");
+  EXPECT_TRUE(MakeFolder("C:\\CVL_SAVE"));
+  EXPECT_TRUE(MakeFolder("C:\\cvl_save\\V4\\"));  // a final "\" as CreateDirectory takes it
+  EXPECT_FALSE(MakeFolder("C:\\CVL_SAVE"));
+  EXPECT_FALSE(MakeFolder("C:\\taken"));  // taken in another case
+  EXPECT_FALSE(MakeFolder("C:\\missing\\child"));
+  EXPECT_FALSE(MakeFolder("C:\\"));
+  EXPECT_FALSE(MakeFolder("C:\\a*b"));
+  EXPECT_EQ(drive.tree.Listing(), "CVL_SAVE/\nCVL_SAVE/V4/\nTaken/\n");
+}
+
+TEST(PosixFolders, OnlyAnEmptyFolderIsRemovedAndNeverADriveRoot) {
+  TestDrive drive;
+  drive.tree.Folder("Empty");
+  drive.tree.File("Full/x");
+  drive.tree.File("file");
+  EXPECT_FALSE(RemoveEmptyFolder("C:\\Full"));
+  EXPECT_FALSE(RemoveEmptyFolder("C:\\file"));
+  EXPECT_FALSE(RemoveEmptyFolder("C:\\missing"));
+  EXPECT_FALSE(RemoveEmptyFolder("C:\\"));
+  EXPECT_TRUE(RemoveEmptyFolder("C:\\empty"));
+  EXPECT_EQ(drive.tree.Listing(), "Full/\nFull/x\nfile\n");
+  EXPECT_TRUE(MakeFolder("C:\\Empty"));  // and the name is free again
+}
+
+TEST(PosixDelete, DeleteRemovesAWritableFileOnly) {
+  TestDrive drive;
+  drive.tree.File("dir/a.txt");
+  drive.tree.File("dir/ro.txt");
+  ASSERT_EQ(chmod(drive.tree.Path("dir/ro.txt").c_str(), 0444), 0);
+  EXPECT_FALSE(DeleteOneFile("C:\\dir\\ro.txt"));  // as DeleteFile, unlike unlink
+  EXPECT_FALSE(DeleteOneFile("C:\\dir"));
+  EXPECT_FALSE(DeleteOneFile("C:\\dir\\missing"));
+  EXPECT_TRUE(DeleteOneFile("C:\\DIR\\A.TXT"));
+  EXPECT_EQ(drive.tree.Listing(), "dir/\ndir/ro.txt\n");
+  EXPECT_EQ(FileAttributes("C:\\dir\\a.txt"), kInvalidAttributes);
+}
+
+}  // namespace
