@@ -61,6 +61,12 @@ void QtToolkit::ShowModal(const std::string& form) {
   QWidget* owner = ActiveProgramWindow();
   QPointer<FormWindow> window = Load(form);
   if (!window) return;
+  if (window->isVisible()) {
+    // Already on screen: a second modal showing of one window would nest a second loop.
+    window->activateWindow();
+    return;
+  }
+  if (owner == window) owner = nullptr;
   window->setWindowModality(Qt::ApplicationModal);
   window->Present(owner);
   if (!window || window->Dismissed()) return;
