@@ -118,6 +118,7 @@ TEST_F(DriveScan, APickedWindowsFolderIsTakenAsItIsEvenOnAnotherDrive) {
   EXPECT_EQ(ScanProcess::FindWindowsFolder("D:\\"), "");
 }
 
+// Two found files of one name go to one place, and the later in the list remains.
 TEST_F(DriveScan, TheWindowsFoldersLogReplacesASameNamedV4File) {
   tree.File("d/Program Files/WindowsUpdate/V4/windows update.log", "from V4", 2004);
   tree.File("d/WINDOWS/Windows Update.log", "from WINDOWS", 2004);

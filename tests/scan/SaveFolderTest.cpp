@@ -89,16 +89,6 @@ TEST_F(SaveFolderTest, SavingTwiceReplacesSameNamesKeepsOthersAndWritesTheReadme
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/README.TXT"), readme);
 }
 
-TEST_F(SaveFolderTest, TheLaterOfTwoSameNamedFilesRemains) {
-  tree.File("c/Program Files/WindowsUpdate/V4/windows update.log", "from V4", 2004);
-  dialogs.pickedFolders = {"D:\\out"};
-  SaveFolder::SaveFoundFiles({"C:\\Program Files\\WindowsUpdate\\V4\\windows update.log",
-                              "C:\\WINDOWS\\Windows Update.log"});
-  // As on Windows, the second copy replaces the first, whose name keeps its case.
-  EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/windows update.log\n");
-  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/V4/windows update.log"), "log");
-}
-
 TEST_F(SaveFolderTest, ADriveRootHoldsTheSaveFolderDirectly) {
   dialogs.pickedFolders = {"D:\\"};
   SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
@@ -159,7 +149,7 @@ TEST_F(SaveFolderTest, WholeFoldersAreCopiedUnderTheirOwnNameAndCountAsFound) {
             "README.TXT\n");
 }
 
-TEST(Readme, TheResourceIsTheFixedTextAndIsWrittenWholeOverALongerFile) {
+TEST(SaveFolderReadme, TheResourceIsTheFixedTextAndIsWrittenWholeOverALongerFile) {
   const std::string readme = ReadmeSource();
   // CR LF line ends, no end after the last line, a rule as long as the title.
   EXPECT_EQ(readme.rfind("CORVALEN QUILLFEN\r\n-----------------\r\n\r\n", 0), 0u);
