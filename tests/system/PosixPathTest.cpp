@@ -1,5 +1,7 @@
 // Windows paths on the POSIX host: parsing, lookup without regard to case, the way back.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "PosixTestDrive.h"
 #include "system/WindowsApi.h"
@@ -86,6 +88,22 @@ TEST(PosixPathLookup, ATrailingSeparatorAsksForAFolder) {
   EXPECT_NE(FileAttributes("C:\\WINDOWS\\win.ini"), kInvalidAttributes);
   EXPECT_EQ(FileAttributes("C:\\WINDOWS\\win.ini\\"), kInvalidAttributes);
   EXPECT_EQ(FileAttributes("C:\\WINDOWS\\win.ini\\x"), kInvalidAttributes);
+}
+
+TEST(PosixPathLookup, EveryPathToAnEntryGivesItsIdentity) {
+  TestDrive drive;
+  drive.tree.Folder("WINDOWS/system");
+  drive.tree.Folder("other");
+  ASSERT_EQ(symlink("../WINDOWS", drive.tree.Path("other/link").c_str()), 0);
+  ASSERT_EQ(mkfifo(drive.tree.Path("pipe").c_str(), 0644), 0);
+  const auto id = WindowsApi::EntryIdentity("C:\\WINDOWS");
+  ASSERT_TRUE(id.has_value());
+  EXPECT_EQ(WindowsApi::EntryIdentity("c:\\windows\\"), id);
+  EXPECT_EQ(WindowsApi::EntryIdentity("C:\\other\\link"), id);
+  EXPECT_EQ(WindowsApi::EntryIdentity("C:\\WINDOWS\\system\\.."), id);
+  EXPECT_NE(WindowsApi::EntryIdentity("C:\\WINDOWS\\system"), id);
+  EXPECT_EQ(WindowsApi::EntryIdentity("C:\\pipe"), std::nullopt);
+  EXPECT_EQ(WindowsApi::EntryIdentity("C:\\missing"), std::nullopt);
 }
 
 TEST(PosixPathBack, NativePathsComeBackThroughTheLongestDriveRoot) {
