@@ -43,10 +43,10 @@ FormSpec BuildSpec() {
                   .WithFont(Look::SansSerifBold())
                   .TextColor(Look::kDarkRed));
   c.push_back(MainWindowLook::Pointer("Label2", 120, 4560, 375, 7));
-  c.push_back(ButtonRow(kScanOther, "Scan other hard drives or directories",
-                        {360, 4560, 4215, 375}, 8)
-                  .Tip("Scan other hard drives or directories for Windows Update and Office "
-                       "Update files we may need."));
+  c.push_back(
+      ButtonRow(kScanOther, "Scan other hard drives or directories", {360, 4560, 4215, 375}, 8)
+          .Tip("Scan other hard drives or directories for Windows Update and Office "
+               "Update files we may need."));
   c.push_back(LabelRow("Label5",
                        "Allows scanning any other hard drive connected to your computer. You "
                        "may (or not) need to specify the right Program Files directory located "

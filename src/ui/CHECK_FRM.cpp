@@ -22,8 +22,7 @@ FormSpec BuildSpec() {
   c.push_back(LabelRow("TitleLabel", "Scanning your computer...", {120, 120, 5055, 495}, 0)
                   .WithFont(Look::ArialLarge()));
   // Flat and never moved: the scan reports nothing while it runs.
-  c.push_back(Row("LoadBar", ControlKind::ProgressBar, "", {120, 1080, 5175, 375}, 1)
-                  .Flags(kFlat));
+  c.push_back(Row("LoadBar", ControlKind::ProgressBar, "", {120, 1080, 5175, 375}, 1).Flags(kFlat));
   c.push_back(LabelRow("Label2",
                        "The Quillfen Tool is scanning your computer for Windows Update "
                        "inventories. This may take a few seconds. Please wait...",

@@ -36,11 +36,9 @@ constexpr const char* kScanStarted = " - A new scan has been started.";
 FormSpec BuildSpec() {
   FormSpec spec = WindowSpec(kLocalScanForm, "Corvalen Quillfen", 7410, 7650);
   // This window's band and banner sit 120 twips higher than on the other main windows.
-  MainWindowLook::AddHeader(spec, {.aboutButton = kAboutButton,
-                                   .bandTab = 1,
-                                   .aboutTab = 9,
-                                   .bannerTab = 0,
-                                   .raise = 120});
+  MainWindowLook::AddHeader(
+      spec,
+      {.aboutButton = kAboutButton, .bandTab = 1, .aboutTab = 9, .bannerTab = 0, .raise = 120});
   auto& c = spec.controls;
   c.push_back(MainWindowLook::TitleLabel(kUnknownText, {240, 1680, 6855, 495}, 2));
   c.push_back(MainWindowLook::WelcomeLabel(kUnknownText, {240, 2040, 7095, 1095}, 3));

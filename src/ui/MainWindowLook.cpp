@@ -6,12 +6,11 @@
 namespace ui::MainWindowLook {
 
 void AddHeader(FormSpec& spec, const Header& header) {
-  spec.controls.push_back(Row(kBandName, ControlKind::PictureBox, "",
-                              {0, -header.raise, 7455, 1575}, header.bandTab)
-                              .BackColor(Look::kWhite)
-                              .Flags(kNoBorder));
-  spec.controls.push_back(ButtonRow(header.aboutButton, "?", {6720, 240, 495, 375},
-                                    header.aboutTab)
+  spec.controls.push_back(
+      Row(kBandName, ControlKind::PictureBox, "", {0, -header.raise, 7455, 1575}, header.bandTab)
+          .BackColor(Look::kWhite)
+          .Flags(kNoBorder));
+  spec.controls.push_back(ButtonRow(header.aboutButton, "?", {6720, 240, 495, 375}, header.aboutTab)
                               .In(kBandName)
                               .WithFont(Look::SansSerifBold())
                               .Tip("About the Quillfen"));

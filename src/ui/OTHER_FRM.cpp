@@ -32,11 +32,11 @@ FormSpec BuildSpec() {
       "ones below.",
       {240, 2280, 7095, 495}, 0));
   c.push_back(MainWindowLook::Pointer("Label1", 240, 3120, 255, 9));
-  c.push_back(ButtonRow(kFolderButton, "Scan for files in a specific directory",
-                        {480, 3120, 3615, 375}, 2)
-                  .Tip("The Quillfen will only scan files at the root of this directory, not in "
-                       "its subdirectories (except for Windows Update V4 files, where it will "
-                       "check the V4 subdirectory)."));
+  c.push_back(
+      ButtonRow(kFolderButton, "Scan for files in a specific directory", {480, 3120, 3615, 375}, 2)
+          .Tip("The Quillfen will only scan files at the root of this directory, not in "
+               "its subdirectories (except for Windows Update V4 files, where it will "
+               "check the V4 subdirectory)."));
   c.push_back(Row(kFrame, ControlKind::Frame, "Scan a drive", {120, 3600, 4215, 2055}, 4));
   c.push_back(Row(kDriveList, ControlKind::DriveList, "", {360, 360, 3615, 315}, 7).In(kFrame));
   c.push_back(MainWindowLook::Pointer("Label2", 120, 840, 255, 6, kFrame));

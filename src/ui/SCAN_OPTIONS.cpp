@@ -25,8 +25,8 @@ FormSpec BuildSpec() {
   spec.showInTaskbar = false;
   spec.modal = true;
   auto& c = spec.controls;
-  c.push_back(LabelRow("TitleText", "Scan Options", {120, 120, 3615, 495}, 0)
-                  .WithFont(Look::TitleFont()));
+  c.push_back(
+      LabelRow("TitleText", "Scan Options", {120, 120, 3615, 495}, 0).WithFont(Look::TitleFont()));
   c.push_back(LabelRow("WelcomeText",
                        "Define elements to include in your scan when checking for inventories.",
                        {120, 600, 4815, 495}, 2)
@@ -38,7 +38,8 @@ FormSpec BuildSpec() {
   c.push_back(CheckBox(kCheckV4, "Check for Windows Update V4 inventories", 1800, 3));
   c.push_back(CheckBox(kCheckOU, "Check for Office Update inventories", 2160, 5));
   c.push_back(ButtonRow(kCancelButton, "Cancel", {2640, 2640, 1215, 375}, 7));
-  c.push_back(ButtonRow(kOkButton, "OK", {3960, 2640, 975, 375}, 6).WithFont(Look::SansSerifBold()));
+  c.push_back(
+      ButtonRow(kOkButton, "OK", {3960, 2640, 975, 375}, 6).WithFont(Look::SansSerifBold()));
   return spec;
 }
 
