@@ -1,0 +1,131 @@
+#pragma once
+// A toolkit that draws nothing. It keeps the loaded windows by name, runs their handlers as a
+// user's actions and the event loop would, answers modal windows from a script, and records
+// the navigation as a transcript: "load X", "show X", "modal X", "close X" (close box),
+// "unload X", "end".
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+#include "ui/Toolkit.h"
+
+namespace uitest {
+
+// A control that holds its state in memory, starting from its table row.
+class TestControl final : public ui::Control {
+ public:
+  explicit TestControl(const ui::ControlSpec& spec);
+
+  const ui::ControlSpec& Spec() const { return spec_; }
+
+  std::string Text() const override;
+  void SetText(const std::string& text) override;
+  std::size_t SelStart() const override { return caret_; }
+  void SetSelStart(std::size_t position) override;
+  void InsertAtCaret(const std::string& text) override;
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override { visible_ = visible; }
+  int Checked() const override { return checked_; }
+  void SetChecked(int state) override;
+  std::vector<std::string> Items() const override { return items_; }
+  int ListIndex() const override { return listIndex_; }
+  void SetListIndex(int index) override;
+
+  // A drive list's entries and the selection the platform makes before the load step.
+  void Fill(std::vector<std::string> items, int selected);
+
+ private:
+  bool IsList() const { return spec_.kind == ui::ControlKind::DriveList; }
+
+  ui::ControlSpec spec_;
+  std::string text_;
+  std::size_t caret_ = 0;
+  bool visible_ = true;
+  int checked_ = 0;
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};
+
+class TestToolkit final : public ui::Toolkit {
+ public:
+  TestToolkit() = default;
+  ~TestToolkit() override;
+  TestToolkit(const TestToolkit&) = delete;
+  TestToolkit& operator=(const TestToolkit&) = delete;
+
+  // --- what the windows ask of the screen
+  ui::Control& Get(const std::string& form, const std::string& control) override;
+  void Show(const std::string& form) override;
+  void ShowModal(const std::string& form) override;
+  void Unload(const std::string& form) override;
+  bool IsLoaded(const std::string& form) const override;
+  void EndProgram() override;
+
+  // --- what the user does
+  // Starts the program: shows the start window.
+  void Start();
+  // Presses a command button. False when the user cannot reach it: its window is not loaded
+  // or lies under a modal window, or the button is hidden. An unknown name fails the test.
+  bool Click(const std::string& form, const std::string& control);
+  // Enter and Esc: press the window's default or cancel button; false when it has none.
+  bool PressEnter(const std::string& form);
+  bool PressEscape(const std::string& form);
+  // The title-bar close box; false when the window has none or refuses to close.
+  bool CloseBox(const std::string& form);
+  // Loads a window without showing it, to reach a state the user cannot (an idle progress
+  // window).
+  void Load(const std::string& form);
+  // What the user does in a modal window once it is active. Each showing that is still open
+  // after its activation takes the next action; a window still open after its action, or
+  // with none left, is closed with its close box. One that cannot be closed so fails the
+  // test, and so does an action left unused when the toolkit goes.
+  void WhenModal(const std::string& form, std::function<void()> action);
+  // The entries every drive list gets when its window loads, and the entry the platform
+  // selects before the load step (-1: none).
+  void SetDrives(std::vector<std::string> entries, int selected);
+
+  // --- what happened
+  const std::vector<std::string>& Transcript() const { return transcript_; }
+  void ClearTranscript() { transcript_.clear(); }
+  // Exit was pressed, or the last window closed.
+  bool Ended() const { return ended_; }
+  // The loaded windows, by name.
+  std::vector<std::string> LoadedForms() const;
+  // A control of a loaded window, or null; unlike Get it never loads anything.
+  const TestControl* Find(const std::string& form, const std::string& control) const;
+
+ private:
+  struct Window {
+    std::unique_ptr<ui::Form> form;
+    std::map<std::string, std::unique_ptr<TestControl>> controls;
+  };
+
+  // Every entry from outside (a user's action, the start) runs inside one; when the outermost
+  // returns, as the event loop would: unloaded windows are freed, shown windows activated,
+  // and the program ends when no window is left.
+  void Dispatch(const std::function<void()>& work);
+  void AfterEvents();
+  Window* LoadIfNeeded(const std::string& form);
+  Window* Loaded(const std::string& form);
+  bool Reachable(const std::string& form) const;
+  bool PressRole(const std::string& form, unsigned role);
+
+  std::map<std::string, std::unique_ptr<Window>> windows_;
+  std::vector<std::unique_ptr<Window>> unloaded_;  // kept until the running handler returns
+  std::vector<std::string> modalStack_;
+  std::vector<std::string> toActivate_;
+  std::map<std::string, std::deque<std::function<void()>>> modalActions_;
+  std::vector<std::string> drives_;
+  int selectedDrive_ = -1;
+  std::vector<std::string> transcript_;
+  int depth_ = 0;
+  bool started_ = false;
+  bool ended_ = false;
+  TestControl scratch_{ui::ControlSpec{}};
+};
+
+}  // namespace uitest
