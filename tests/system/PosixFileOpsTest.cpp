@@ -122,16 +122,22 @@ TEST_F(PosixCopy, ACopyThatFailsHalfWayLeavesTheOlderFileWholeAndNoTemporary) {
   EXPECT_EQ(drive.tree.Read("dst/big.bin"), std::string(1 << 20, 'n'));
 }
 
-TEST_F(PosixCopy, ADestinationFolderCreatedByAnotherProgramMeanwhileIsSeen) {
+TEST_F(PosixCopy, ANameAnotherProgramAddsMeanwhileIsFoundInSmallAndBigFolders) {
   drive.tree.File("src/a.txt", "a");
   drive.tree.File("src/b.txt", "b");
-  drive.tree.Folder("dst");
-  ASSERT_TRUE(CopyFileReplacing("C:\\src\\a.txt", "C:\\dst\\A.TXT"));
-  drive.tree.File("dst/b.txt", "theirs");  // written behind the host's back
-  drive.tree.SetTime("dst", 2001);
-  ASSERT_TRUE(CopyFileReplacing("C:\\src\\b.txt", "C:\\dst\\B.TXT"));
-  EXPECT_EQ(drive.tree.Read("dst/b.txt"), "b");
-  EXPECT_EQ(drive.tree.Listing(), "dst/\ndst/A.TXT\ndst/b.txt\nsrc/\nsrc/a.txt\nsrc/b.txt\n");
+  for (int size : {3, 300}) {  // big folders keep an index of their names
+    const std::string dst = "dst" + std::to_string(size);
+    for (int i = 0; i < size; ++i) drive.tree.File(dst + "/f" + std::to_string(i));
+    ASSERT_TRUE(CopyFileReplacing("C:\\src\\a.txt", "C:\\" + dst + "\\A.TXT"));
+    ASSERT_TRUE(CopyFileReplacing("C:\\src\\b.txt", "C:\\" + dst + "\\a.txt"));  // its own name
+    EXPECT_EQ(drive.tree.Read(dst + "/A.TXT"), "b");
+    drive.tree.File(dst + "/b.txt", "theirs");  // written behind the host's back
+    drive.tree.SetTime(dst, 2001);
+    ASSERT_TRUE(CopyFileReplacing("C:\\src\\b.txt", "C:\\" + dst + "\\B.TXT"));
+    EXPECT_EQ(drive.tree.Read(dst + "/b.txt"), "b") << size;
+    EXPECT_FALSE(drive.tree.Exists(dst + "/B.TXT")) << size;
+    EXPECT_FALSE(drive.tree.Exists(dst + "/a.txt")) << size;
+  }
 }
 
 TEST(PosixWriteWholeFile, AWholeFileReplacesAnOlderLongerOne) {

@@ -17,6 +17,7 @@ namespace PosixHost {
 namespace {
 
 constexpr std::size_t kFoldersKept = 8;
+constexpr std::size_t kIndexedFrom = 128;  // names
 
 struct Stamp {
   dev_t device = 0;
@@ -112,19 +113,27 @@ std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_v
   Stamp now;
   if (!CurrentStamp(folder, now)) return {};
   auto found = Find(folder);
-  if (found == folders.end() || !(found->stamp == now)) {
-    FolderIndex fresh;
-    if (!Build(folder, fresh)) return {};
-    if (found != folders.end()) folders.erase(found);
-    folders.push_front(std::move(fresh));
-    if (folders.size() > kFoldersKept) folders.pop_back();
-  } else if (found != folders.begin()) {
+  FolderIndex fresh;
+  const FolderIndex* index = nullptr;
+  if (found != folders.end() && found->stamp == now) {
     folders.splice(folders.begin(), folders, found);
+    index = &folders.front();
+  } else {
+    if (found != folders.end()) folders.erase(found);
+    if (!Build(folder, fresh)) return {};
+    index = &fresh;
+    // A small folder is read afresh on every miss, which costs little and cannot miss a
+    // change made within one clock tick; only big ones are worth keeping.
+    if (fresh.byLowerName.size() >= kIndexedFrom) {
+      folders.push_front(std::move(fresh));
+      index = &folders.front();
+      if (folders.size() > kFoldersKept) folders.pop_back();
+    }
   }
 
   std::vector<std::string> variants;
-  auto spellings = folders.front().byLowerName.find(LowerAsciiText(name));
-  if (spellings == folders.front().byLowerName.end()) return variants;
+  auto spellings = index->byLowerName.find(LowerAsciiText(name));
+  if (spellings == index->byLowerName.end()) return variants;
   for (const std::string& spelling : spellings->second)
     if (spelling != name) variants.push_back(spelling);
   return variants;

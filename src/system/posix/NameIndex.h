@@ -3,10 +3,11 @@
 // exact spelling costs a hash lookup instead of a scan (copying thousands of new files into a
 // folder would otherwise rescan it for every file).
 //
+// Only folders of more than a hundred or so names are indexed; smaller ones are read afresh.
 // An index is trusted while the folder's change stamp (inode, mtime, ctime) is the one it was
-// built or last updated with; the host's own writes update it in place through Note*. A
-// change made by another program within the same clock tick as a scan can go unseen; it only
-// costs a case-variant match, never a wrong exact one.
+// built or last updated with; the host's own writes update it in place through Note*. In a
+// big folder, a change made by another program within the same clock tick as the host's last
+// look can go unseen; it only costs a case-variant match, never a wrong exact one.
 #include <string>
 #include <string_view>
 #include <vector>
