@@ -23,6 +23,11 @@ QString LoadedSansSerifFamily() {
 
 }  // namespace
 
+bool IsBitmapFace(const QString& family) {
+  const QString loaded = LoadedSansSerifFamily();
+  return !loaded.isEmpty() && family == loaded;
+}
+
 QString FamilyFor(const std::string& face) {
   if (face == "MS Sans Serif") {
     const QString loaded = LoadedSansSerifFamily();

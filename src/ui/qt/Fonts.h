@@ -12,6 +12,9 @@ namespace QtFonts {
 // table's points at 96 dots per inch, the scale all window positions are laid out at.
 QFont ToQFont(const ui::Font& font);
 
+// Whether a family is the bitmap MS Sans Serif face loaded here (it has no bold of its own).
+bool IsBitmapFace(const QString& family);
+
 // The family that stands in for a face name of the tables.
 QString FamilyFor(const std::string& face);
 

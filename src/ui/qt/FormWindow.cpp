@@ -118,14 +118,15 @@ void FormWindow::SetTabOrder(const ui::FormSpec& spec) {
 }
 
 void FormWindow::Present(QWidget* owner) {
-  if (owner) {
-    winId();  // the native window must exist to name its owner
-    if (QWindow* handle = windowHandle()) handle->setTransientParent(owner->windowHandle());
-  }
+  winId();  // the native window must exist to name its owner and know its frame
+  QWindow* handle = windowHandle();
+  if (owner && handle) handle->setTransientParent(owner->windowHandle());
   QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
   if (screen) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // The whole window, title bar and borders included, stands at the centre.
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    const QSize outer = size().grownBy(frame);
+    move(screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
   }
   show();
   raise();

@@ -8,6 +8,23 @@
 #include "ui/qt/EditText.h"
 
 namespace QtUi {
+namespace {
+
+// Static text on the original platform breaks lines only at blanks; Qt would also break
+// after "/" and "-" ("V2/" | "V3.1/V4"). A word joiner after them keeps such words whole.
+QString LabelShown(const std::string& text) {
+  const QString plain = EditText::ToEditor(text);
+  QString shown;
+  shown.reserve(plain.size());
+  for (qsizetype i = 0; i < plain.size(); ++i) {
+    shown.append(plain[i]);
+    const bool joinable = plain[i] == u'/' || plain[i] == u'-';
+    if (joinable && i + 1 < plain.size() && !plain[i + 1].isSpace()) shown.append(QChar(0x2060));
+  }
+  return shown;
+}
+
+}  // namespace
 
 void WidgetControl::SetVisible(bool visible) {
   if (widget_) widget_->setVisible(visible);
@@ -17,7 +34,7 @@ LabelControl::LabelControl(QLabel* label) : WidgetControl(label), label_(label) 
 
 void LabelControl::SetText(const std::string& text) {
   text_ = text;
-  if (label_) label_->setText(EditText::ToEditor(text));
+  if (label_) label_->setText(LabelShown(text));
 }
 
 ButtonControl::ButtonControl(QAbstractButton* button) : WidgetControl(button), button_(button) {}

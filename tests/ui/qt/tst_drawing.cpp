@@ -1,0 +1,370 @@
+// Drawing a window table: sizes and places in pixels, window borders, fonts, colours, the
+// pictures, the cursor, default and cancel buttons, the tab order, the drive list, and the
+// program's six windows as drawn.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+
+#include "QtTestSupport.h"
+#include "ScriptedForm.h"
+#include "TestMachine.h"
+#include "ui/qt/DriveChoice.h"
+#include "ui/qt/Images.h"
+
+using qttest::ControlOf;
+using qttest::Row;
+using ui::ControlKind;
+
+namespace {
+
+QColor PixelAt(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
+
+bool HasHandCursor(QWidget* widget) {
+  if (!widget->testAttribute(Qt::WA_SetCursor)) return false;
+  const QCursor cursor = widget->cursor();
+  return cursor.shape() == Qt::BitmapCursor && cursor.hotSpot() == QPoint(5, 0) &&
+         cursor.bitmap().size() == QSize(32, 32) && cursor.mask().size() == QSize(32, 32);
+}
+
+// Changes the working folder for the life of the object.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::string& folder) : old_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~WorkingFolder() { std::filesystem::current_path(old_); }
+
+ private:
+  std::filesystem::path old_;
+};
+
+}  // namespace
+
+class DrawingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup();
+  void everyKindIsPlacedInPixelsInsideItsContainer();
+  void fontsColoursAndToolTips();
+  void buttonsTakeTheirRolesAndCursor();
+  void textBoxProgressBarAndCheckBox();
+  void tabOrderFollowsTheTable();
+  void pictureBoxesShowTheirPicturesUnscaled();
+  void driveListStartsAtTheCurrentFolder();
+  void programWindowsHaveTheirSizesAndBorders_data();
+  void programWindowsHaveTheirSizesAndBorders();
+  void mainWindowOpensCentred();
+  void everyCommandButtonButAboutOkShowsTheHand();
+  void mainWindowLookIsDrawn();
+  void aboutSeparatorIsEtched();
+
+ private:
+  // A window of the test's own, drawn from `controls`, loaded but not shown.
+  QWidget* Draw(std::vector<ui::ControlSpec> controls);
+
+  std::unique_ptr<qttest::FormBook> book_ = std::make_unique<qttest::FormBook>();
+  std::unique_ptr<QtUi::QtToolkit> tk_;
+};
+
+void DrawingTest::cleanup() {
+  tk_.reset();
+  book_ = std::make_unique<qttest::FormBook>();
+  QCOMPARE(qttest::LeftoverWindows(), QStringList());
+}
+
+QWidget* DrawingTest::Draw(std::vector<ui::ControlSpec> controls) {
+  book_->Add("SAMPLE", [controls](qttest::ScriptedForm& f) {
+    for (const auto& control : controls) f.spec.controls.push_back(control);
+  });
+  tk_ = std::make_unique<QtUi::QtToolkit>(book_->Maker(), [] {});
+  tk_->Get("SAMPLE", "OK");
+  return tk_->Window("SAMPLE");
+}
+
+void DrawingTest::everyKindIsPlacedInPixelsInsideItsContainer() {
+  auto inFrame = Row("Inner", ControlKind::Label, {150, 300, 1500, 255});
+  inFrame.container = "Box";
+  auto inPicture = Row("Band", ControlKind::CommandButton, {60, 45, 495, 375});
+  inPicture.container = "Pic";  // the container comes later in the table
+  QWidget* window = Draw({Row("Text", ControlKind::TextBox, {240, 600, 3000, 1500}),
+                          Row("Box", ControlKind::Frame, {240, 2200, 3015, 700}), inFrame,
+                          inPicture, Row("Pic", ControlKind::PictureBox, {3300, -120, 1050, 900}),
+                          Row("Bar", ControlKind::ProgressBar, {120, 2950, 4000, 30})});
+  QCOMPARE(window->size(), QSize(300, 200));
+  QCOMPARE(window->minimumSize(), window->maximumSize());
+  QCOMPARE(ControlOf<QPlainTextEdit>(window, "Text")->geometry(), QRect(16, 40, 200, 100));
+  QCOMPARE(ControlOf<QGroupBox>(window, "Box")->geometry(), QRect(16, 146, 201, 46));
+  auto* inner = ControlOf<QLabel>(window, "Inner");
+  QCOMPARE(inner->parentWidget(), ControlOf<QGroupBox>(window, "Box"));
+  QCOMPARE(inner->geometry(), QRect(10, 20, 100, 17));
+  auto* picture = ControlOf<QLabel>(window, "Pic");
+  QCOMPARE(picture->geometry(), QRect(220, -8, 70, 60));
+  auto* band = ControlOf<QPushButton>(window, "Band");
+  QCOMPARE(band->parentWidget(), picture);
+  QCOMPARE(band->geometry(), QRect(4, 3, 33, 25));
+  QCOMPARE(ControlOf<QProgressBar>(window, "Bar")->geometry(), QRect(8, 196, 266, 2));
+}
+
+void DrawingTest::fontsColoursAndToolTips() {
+  auto title = Row("Title", ControlKind::Label, {0, 0, 4000, 495});
+  title.font = {"Arial", 15.75, true};
+  auto note = Row("Note", ControlKind::Label, {0, 600, 4000, 255});
+  note.font = {"MS Sans Serif", 8.25, true};
+  note.foreColor = ui::Color{192, 0, 0};
+  note.toolTip = "A note";
+  note.text = "Line one\r\nLine two";
+  auto hidden = Row("Later", ControlKind::CommandButton, {0, 900, 1000, 375}, ui::kHidden);
+  QWidget* window = Draw({title, note, hidden});
+
+  QFont titleFont = ControlOf<QLabel>(window, "Title")->font();
+  QCOMPARE(QFontInfo(titleFont).family(), QStringLiteral("Liberation Sans"));
+  QCOMPARE(titleFont.pixelSize(), 21);
+  QVERIFY(titleFont.bold());
+
+  auto* label = ControlOf<QLabel>(window, "Note");
+  if (QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
+    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("MS Sans Serif"));
+  QCOMPARE(label->font().pixelSize(), 11);
+  QVERIFY(label->font().bold());
+  QCOMPARE(label->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+  QCOMPARE(label->toolTip(), QStringLiteral("A note"));
+  QCOMPARE(label->text(), QStringLiteral("Line one\nLine two"));
+  QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+  QCOMPARE(tk_->Get("SAMPLE", "Note").Text(), std::string("Line one\r\nLine two"));
+
+  auto* later = ControlOf<QPushButton>(window, "Later");
+  QVERIFY(later->isHidden());
+  QVERIFY(!tk_->Get("SAMPLE", "Later").Visible());
+  tk_->Get("SAMPLE", "Later").SetVisible(true);
+  QVERIFY(tk_->Get("SAMPLE", "Later").Visible());
+  tk_->Show("SAMPLE");
+  QVERIFY(later->isVisible());
+}
+
+void DrawingTest::buttonsTakeTheirRolesAndCursor() {
+  QWidget* window = Draw({Row("Go", ControlKind::CommandButton, {0, 0, 1000, 375},
+                              ui::kDefault | ui::kHandCursor),
+                          Row("Stop", ControlKind::CommandButton, {0, 400, 1000, 375}, ui::kCancel)});
+  auto* go = ControlOf<QPushButton>(window, "Go");
+  auto* stop = ControlOf<QPushButton>(window, "Stop");
+  QVERIFY(go->isDefault());
+  QVERIFY(!stop->isDefault());
+  QVERIFY(HasHandCursor(go));
+  QVERIFY(!HasHandCursor(stop));
+  // The cursor is two-coloured with a mask, its tip opaque black at the hot spot.
+  const QImage bits = go->cursor().bitmap().toImage();
+  const QImage mask = go->cursor().mask().toImage();
+  QCOMPARE(bits.pixelColor(5, 0), QColor(Qt::black));
+  QCOMPARE(mask.pixelColor(5, 0), QColor(Qt::black));
+  QCOMPARE(mask.pixelColor(31, 31), QColor(Qt::white));  // transparent corner
+}
+
+void DrawingTest::textBoxProgressBarAndCheckBox() {
+  auto check = Row("Tick", ControlKind::CheckBox, {0, 3000, 2000, 195});
+  check.text = "Tick me";
+  QWidget* window =
+      Draw({Row("Log", ControlKind::TextBox, {0, 0, 3000, 1500},
+                ui::kMultiLine | ui::kReadOnly | ui::kVScroll),
+            Row("Bar", ControlKind::ProgressBar, {0, 1600, 3000, 375}, ui::kFlat), check});
+  auto* log = ControlOf<QPlainTextEdit>(window, "Log");
+  QVERIFY(log->isReadOnly());
+  QCOMPARE(log->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  QCOMPARE(log->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(log->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  auto* bar = ControlOf<QProgressBar>(window, "Bar");
+  QCOMPARE(bar->minimum(), 0);
+  QCOMPARE(bar->maximum(), 100);
+  QCOMPARE(bar->value(), 0);
+  QVERIFY(!bar->isTextVisible());
+  ui::Control& tick = tk_->Get("SAMPLE", "Tick");
+  QCOMPARE(tick.Text(), std::string("Tick me"));
+  QCOMPARE(tick.Checked(), 0);
+  tick.SetChecked(1);
+  QVERIFY(ControlOf<QCheckBox>(window, "Tick")->isChecked());
+  QCOMPARE(tick.Checked(), 1);
+}
+
+// The control Tab goes to from `widget`.
+static QWidget* NextTabStop(QWidget* widget) {
+  QWidget* next = widget->nextInFocusChain();
+  while (next != widget && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  return next;
+}
+
+void DrawingTest::tabOrderFollowsTheTable() {
+  QWidget* window = Draw({Row("Third", ControlKind::CommandButton, {0, 0, 900, 375}, 0, 3),
+                          Row("Label", ControlKind::Label, {0, 400, 900, 255}, 0, 0),
+                          Row("First", ControlKind::CheckBox, {0, 700, 900, 255}, 0, 1),
+                          Row("Second", ControlKind::TextBox, {0, 1000, 900, 600}, 0, 2)});
+  auto* ok = ControlOf<QPushButton>(window, "OK");  // the book's button, tab index 0
+  QCOMPARE(NextTabStop(ok), ControlOf<QWidget>(window, "First"));
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "First")), ControlOf<QWidget>(window, "Second"));
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Second")), ControlOf<QWidget>(window, "Third"));
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Third")), ok);
+  QCOMPARE(ControlOf<QLabel>(window, "Label")->focusPolicy(), Qt::NoFocus);
+  QCOMPARE(window->focusWidget(), ok);  // no default button: the first in tab order
+}
+
+void DrawingTest::pictureBoxesShowTheirPicturesUnscaled() {
+  QWidget* window = Draw({Row("Banner", ControlKind::PictureBox, {0, 0, 5775, 1335},
+                              ui::kBanner | ui::kNoBorder),
+                          Row("Icon", ControlKind::PictureBox, {0, 1400, 480, 480},
+                              ui::kAppIcon | ui::kNoBorder)});
+  auto* banner = ControlOf<QLabel>(window, "Banner");
+  QCOMPARE(banner->pixmap().size(), QSize(438, 81));
+  QCOMPARE(banner->size(), QSize(385, 89));
+  const QImage image = QtImages::Banner().toImage();
+  // Drawn from the top left at its own size, cut off on the right; white below it.
+  for (QPoint at : {QPoint(0, 0), QPoint(44, 40), QPoint(120, 60), QPoint(384, 40)})
+    QCOMPARE(PixelAt(banner, at.x(), at.y()), image.pixelColor(at));
+  QCOMPARE(PixelAt(banner, 200, 86), QColor(Qt::white));
+  auto* icon = ControlOf<QLabel>(window, "Icon");
+  QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+  QCOMPARE(QtImages::AppIcon().availableSizes(),
+           (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48)}));
+}
+
+void DrawingTest::driveListStartsAtTheCurrentFolder() {
+  QCOMPARE(DriveChoice::IndexOfDrive({"c: [/a]", "d: [/b]"}, "D:\\WINDOWS"), 1);
+  QCOMPARE(DriveChoice::IndexOfDrive({"c: [/a]", "d: [/b]"}, "d:"), 1);
+  QCOMPARE(DriveChoice::IndexOfDrive({"c: [/a]", "d: [/b]"}, "E:\\"), -1);
+  QCOMPARE(DriveChoice::IndexOfDrive({"c: [/a]"}, ""), -1);
+
+  qttest::TestMachine machine;
+  machine.tree.Folder("d/WINNT");
+  {
+    WorkingFolder here(machine.tree.Path("d/WINNT"));
+    QWidget* window = Draw({Row("Drives", ControlKind::DriveList, {0, 0, 3615, 315})});
+    auto* list = ControlOf<QComboBox>(window, "Drives");
+    QVERIFY(!list->isEditable());
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0), QString::fromStdString("c: [" + machine.tree.Path("c") + "]"));
+    QCOMPARE(list->currentIndex(), 1);
+    QCOMPARE(tk_->Get("SAMPLE", "Drives").Text(), "d: [" + machine.tree.Path("d") + "]");
+    tk_.reset();
+    book_ = std::make_unique<qttest::FormBook>();
+  }
+  WorkingFolder outside("/");
+  QWidget* window = Draw({Row("Drives", ControlKind::DriveList, {0, 0, 3615, 315})});
+  QCOMPARE(ControlOf<QComboBox>(window, "Drives")->currentIndex(), -1);
+  QCOMPARE(tk_->Get("SAMPLE", "Drives").Text(), std::string());
+}
+
+void DrawingTest::programWindowsHaveTheirSizesAndBorders_data() {
+  QTest::addColumn<QString>("form");
+  QTest::addColumn<QSize>("client");
+  QTest::addColumn<bool>("dialog");
+  QTest::addColumn<bool>("closeBox");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("home") << "BEGIN_FRM" << QSize(496, 429) << false << true << "Quillfen";
+  QTest::newRow("local scan") << "LOCALSCAN_FRM" << QSize(494, 510) << false << true << "Corvalen Quillfen";
+  QTest::newRow("progress") << "CHECK_FRM" << QSize(360, 136) << false << false << "Scanning your computer...";
+  QTest::newRow("options") << "SCAN_OPTIONS" << QSize(340, 211) << true << true << "Scan Options";
+  QTest::newRow("other drives") << "OTHER_FRM" << QSize(494, 389) << false << true << "Scan other hard drives or directories";
+  QTest::newRow("about") << "ABOUT_FRM" << QSize(382, 298) << true << true << "About the Quillfen";
+}
+
+void DrawingTest::programWindowsHaveTheirSizesAndBorders() {
+  QFETCH(QString, form);
+  QFETCH(QSize, client);
+  QFETCH(bool, dialog);
+  QFETCH(bool, closeBox);
+  QFETCH(QString, caption);
+  qttest::TestMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Get(form.toStdString(), "");  // loads it, hidden
+  QWidget* window = tk_->Window(form.toStdString());
+  QVERIFY(window);
+  QCOMPARE(window->size(), client);
+  QCOMPARE(window->minimumSize(), client);
+  QCOMPARE(window->maximumSize(), client);
+  QCOMPARE(window->windowTitle(), caption);
+  const Qt::WindowFlags flags = window->windowFlags();
+  QCOMPARE(window->windowType() == Qt::Dialog, dialog);
+  QCOMPARE(bool(flags & Qt::WindowCloseButtonHint), closeBox);
+  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+}
+
+void DrawingTest::mainWindowOpensCentred() {
+  qttest::TestMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Show("BEGIN_FRM");
+  QWidget* window = tk_->Window("BEGIN_FRM");
+  const QPoint centre = window->screen()->availableGeometry().center();
+  QVERIFY2((window->frameGeometry().center() - centre).manhattanLength() <= 2,
+           qPrintable(QStringLiteral("window %1,%2 %3x%4 frame %5,%6 screen centre %7,%8")
+                          .arg(window->x()).arg(window->y()).arg(window->width()).arg(window->height())
+                          .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+                          .arg(centre.x()).arg(centre.y())));
+}
+
+void DrawingTest::everyCommandButtonButAboutOkShowsTheHand() {
+  qttest::TestMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  int buttons = 0;
+  for (const char* form : {"BEGIN_FRM", "LOCALSCAN_FRM", "CHECK_FRM", "SCAN_OPTIONS", "OTHER_FRM", "ABOUT_FRM"}) {
+    tk_->Get(form, "");
+    for (QPushButton* button : tk_->Window(form)->findChildren<QPushButton*>()) {
+      if (!button->objectName().startsWith(QLatin1String("Command")) &&
+          !button->objectName().endsWith(QLatin1String("Btn")) &&
+          !button->objectName().startsWith(QLatin1String("cmd")) &&
+          button->objectName() != QLatin1String("ScanButton"))
+        continue;  // a push button of Qt's own inside another control
+      ++buttons;
+      const bool aboutOk = QString(form) == "ABOUT_FRM" && button->objectName() == "cmdOK";
+      QVERIFY2(HasHandCursor(button) != aboutOk, qPrintable(QString(form) + "." + button->objectName()));
+    }
+  }
+  QCOMPARE(buttons, 4 + 6 + 1 + 2 + 4 + 1);
+}
+
+void DrawingTest::mainWindowLookIsDrawn() {
+  qttest::TestMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Show("BEGIN_FRM");
+  QWidget* home = tk_->Window("BEGIN_FRM");
+  auto* banner = ControlOf<QLabel>(home, "Picture1");
+  auto* band = ControlOf<QLabel>(home, "Picture2");
+  QCOMPARE(banner->pixmap().size(), QSize(438, 81));
+  // The banner lies over the band; the "?" button is inside the band.
+  QVERIFY(home->children().indexOf(banner) > home->children().indexOf(band));
+  QCOMPARE(ControlOf<QPushButton>(home, "Command1")->parentWidget(), band);
+  QCOMPARE(PixelAt(home, 5, 5), QColor(Qt::white));
+  QCOMPARE(ControlOf<QPushButton>(home, "Command2")->isDefault(), true);
+  QCOMPARE(home->focusWidget(), ControlOf<QWidget>(home, "Command2"));
+  QCOMPARE(ControlOf<QLabel>(home, "Label4")->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+  // The local scan window's band sits 8 pixels higher.
+  tk_->Get("LOCALSCAN_FRM", "");
+  QCOMPARE(ControlOf<QLabel>(tk_->Window("LOCALSCAN_FRM"), "Picture2")->y(), -8);
+  QCOMPARE(ControlOf<QLabel>(tk_->Window("LOCALSCAN_FRM"), "Picture1")->y(), 0);
+}
+
+void DrawingTest::aboutSeparatorIsEtched() {
+  qttest::TestMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Get("ABOUT_FRM", "");
+  QWidget* about = tk_->Window("ABOUT_FRM");
+  const QImage image = about->grab().toImage();
+  const QColor face = about->palette().color(QPalette::Window);
+  QCOMPARE(image.pixelColor(100, 250), face);
+  QCOMPARE(image.pixelColor(100, 251), QColor(128, 128, 128));
+  QCOMPARE(image.pixelColor(100, 252), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(100, 253), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(100, 254), face);
+  QCOMPARE(image.pixelColor(5, 251), face);  // the grey line starts at pixel 6
+}
+
+QTEST_MAIN(DrawingTest)
+#include "tst_drawing.moc"
