@@ -52,7 +52,8 @@ make_drives() {
   file "$e/updates.inv" "2001-01-01 12:00"
   file "$e/notes.txt" "2001-01-02 12:00"
   file "$e/recent.mil" "2023-02-02 12:00"
-  file "$e/V4/iuhist.xml" "2001-01-03 12:00"
+  file "$e/iuhist.xml" "2001-01-03 12:00"
+  file "$e/V4/iuhist_catalogAdmin.xml" "2001-01-04 12:00"
 
   # Folder dates last: making files inside a folder changes its date.
   find "$root" -depth -mindepth 1 -type d -exec touch -d "2004-09-01 12:00" {} +

@@ -34,18 +34,26 @@ ModalScript& ModalScript::On(const QString& match, std::function<void(QWidget*)>
 
 void ModalScript::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || !modal->isVisible() || handled_.contains(QPointer<QWidget>(modal))) {
+  if (modal != justHandled_) justHandled_ = nullptr;  // another window came up, or none
+  if (!modal || !modal->isVisible()) {
     waitingOn_ = nullptr;
     waitedTicks_ = 0;
     return;
   }
-  if (!steps_.empty() && Matches(modal, steps_.front().match)) {
+  if (modal != justHandled_ && !steps_.empty() && Matches(modal, steps_.front().match)) {
     Step step = std::move(steps_.front());
     steps_.pop_front();
-    handled_.append(modal);
-    step.action(modal);
+    justHandled_ = modal;
+    waitingOn_ = nullptr;
+    // Run from the event loop, not from this timer's tick: an action that opens a nested
+    // loop (a click that shows a message box) must not keep the timer from ticking.
+    QPointer<QWidget> target(modal);
+    QMetaObject::invokeMethod(
+        this, [target, action = std::move(step.action)] { if (target) action(target); },
+        Qt::QueuedConnection);
     return;
   }
+  // Nothing takes this window: after a while it is closed, so the test goes on.
   if (waitingOn_ != modal) {
     waitingOn_ = modal;
     waitedTicks_ = 0;
@@ -57,7 +65,6 @@ void ModalScript::Poll() {
 void ModalScript::CloseUnexpected(QWidget* modal) {
   unexpected_ << QStringLiteral("%1 %2").arg(QString::fromLatin1(modal->metaObject()->className()),
                                               modal->windowTitle());
-  handled_.append(modal);
   if (auto* window = qobject_cast<QtUi::FormWindow*>(modal))
     window->Dismiss();
   else if (auto* dialog = qobject_cast<QDialog*>(modal))

@@ -38,7 +38,9 @@ class ModalScript : public QObject {
 
   QTimer timer_;
   std::deque<Step> steps_;
-  QList<QPointer<QWidget>> handled_;
+  // The window the last step acted on; it is not taken again while it stays the active
+  // modal window, but it is once another has come and gone (a box over it, say).
+  QPointer<QWidget> justHandled_;
   QPointer<QWidget> waitingOn_;
   int waitedTicks_ = 0;
   QStringList unexpected_;
