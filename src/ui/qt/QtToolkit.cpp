@@ -57,6 +57,11 @@ QWidget* QtToolkit::ActiveProgramWindow() const {
 void QtToolkit::Show(const std::string& form) {
   FormWindow* window = Load(form);
   if (!window) return;
+  if (window->isVisible()) {
+    window->raise();
+    window->activateWindow();
+    return;
+  }
   window->Present(nullptr);
 }
 

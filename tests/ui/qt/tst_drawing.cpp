@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextLayout>
 #include <filesystem>
 
 #include "QtTestSupport.h"
@@ -57,6 +58,8 @@ class DrawingTest : public QObject {
   void cleanup();
   void everyKindIsPlacedInPixelsInsideItsContainer();
   void fontsColoursAndToolTips();
+  void boldBitmapTextIsThicker();
+  void labelsBreakLinesOnlyAtBlanks();
   void buttonsTakeTheirRolesAndCursor();
   void textBoxProgressBarAndCheckBox();
   void tabOrderFollowsTheTable();
@@ -150,6 +153,50 @@ void DrawingTest::fontsColoursAndToolTips() {
   QVERIFY(tk_->Get("SAMPLE", "Later").Visible());
   tk_->Show("SAMPLE");
   QVERIFY(later->isVisible());
+}
+
+void DrawingTest::boldBitmapTextIsThicker() {
+  auto regular = Row("Regular", ControlKind::Label, {0, 0, 3000, 255});
+  regular.text = "Operating System :";
+  auto bold = Row("Bold", ControlKind::Label, {0, 300, 3000, 255});
+  bold.text = regular.text;
+  bold.font.bold = true;
+  QWidget* window = Draw({regular, bold});
+  const auto darkPixels = [](QWidget* label) {
+    const QImage image = label->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
+  };
+  const int thin = darkPixels(ControlOf<QLabel>(window, "Regular"));
+  QVERIFY(thin > 0);
+  QVERIFY2(darkPixels(ControlOf<QLabel>(window, "Bold")) > thin * 5 / 4, "bold text must be drawn thicker");
+}
+
+void DrawingTest::labelsBreakLinesOnlyAtBlanks() {
+  auto label = Row("Welcome", ControlKind::Label, {0, 0, 1500, 975});
+  label.text = "for original V2/V3.1/V4 and Office-Update files";
+  QWidget* window = Draw({label});
+  auto* shown = ControlOf<QLabel>(window, "Welcome");
+  // Lay the shown text out as the label does, and read where each line starts.
+  QTextLayout layout(shown->text(), shown->font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QStringList starts;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(shown->width());
+    starts << shown->text().mid(line.textStart(), 2);
+  }
+  layout.endLayout();
+  for (const QString& start : starts) {
+    const QChar first = start.at(0);
+    QVERIFY2(first == u'f' || first == u'o' || first == u'V' || first == u'a' || first == u'O',
+             qPrintable("a line starts inside a word: " + start));
+  }
+  QVERIFY(starts.size() > 1);
 }
 
 void DrawingTest::buttonsTakeTheirRolesAndCursor() {
