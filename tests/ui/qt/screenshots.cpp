@@ -82,9 +82,11 @@ int main(int argc, char** argv) {
         return form ? std::make_unique<StillForm>(std::move(form)) : nullptr;
       },
       [] {});
-  for (const char* form : {"CHECK_FRM", "SCAN_OPTIONS", "ABOUT_FRM"}) {
+  const std::pair<const char*, const char*> modals[] = {
+      {"CHECK_FRM", "progress"}, {"SCAN_OPTIONS", "scan-options"}, {"ABOUT_FRM", "about"}};
+  for (const auto& [form, picture] : modals) {
     still.Show(form);
-    ok &= Save(still.Window(form), folder, QString::fromLatin1(form).toLower().replace('_', '-'));
+    ok &= Save(still.Window(form), folder, QString::fromLatin1(picture));
     still.Unload(form);
   }
   qttest::Settle();
