@@ -86,6 +86,12 @@ QWidget* MakeTextBox(const ControlSpec& spec, QWidget* parent,
 
 QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent, std::unique_ptr<WidgetControl>& out) {
   auto* frame = new QGroupBox(parent);
+  // As on the original platform: an etched line round the box, the caption standing on its
+  // top edge near the left; the held controls are placed from the box's outer corner.
+  frame->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 2px groove rgb(160, 160, 160); margin-top: 6px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 6px; padding: 0px 2px; }"));
   SetColors(frame, spec, QPalette::WindowText, QPalette::Window);
   out = std::make_unique<FrameControl>(frame);
   return frame;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "system/WindowsApi.h"
 #include "system/posix/PosixPaths.h"
 
 namespace QtUi {
@@ -44,10 +45,18 @@ UserDialogs::Answer QtDialogs::Message(const std::string& text, const std::strin
 }
 
 std::string QtDialogs::PickFolder(const std::string& prompt) {
-  const QString chosen = QFileDialog::getExistingDirectory(
-      Owner(), QString::fromStdString(prompt), QDir::homePath(), QFileDialog::ShowDirsOnly);
-  if (chosen.isEmpty()) return {};
-  return PosixHost::ToWindowsPath(QDir::cleanPath(chosen).toStdString());
+  QFileDialog dialog(Owner(), QString::fromStdString(prompt), QDir::homePath());
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  // The drives stand beside the usual places, as they would at the top of a Windows picker.
+  QList<QUrl> places = dialog.sidebarUrls();
+  for (const std::string& drive : WindowsApi::DriveEntries()) {
+    const std::optional<std::string> root = PosixHost::ToNativePath(drive.substr(0, 2) + "\\");
+    if (root) places << QUrl::fromLocalFile(QString::fromStdString(*root));
+  }
+  dialog.setSidebarUrls(places);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return PosixHost::ToWindowsPath(QDir::cleanPath(dialog.selectedFiles().first()).toStdString());
 }
 
 void QtDialogs::OpenInShell(const std::string& path) {

@@ -4,14 +4,14 @@
 #include <QEventLoop>
 #include <QtDebug>
 
-#include "ui/qt/RasterBoldStyle.h"
+#include "ui/qt/ProgramLook.h"
 
 namespace QtUi {
 
 QtToolkit::QtToolkit(FormMaker makeForm, ProgramEnd endProgram)
     : makeForm_(std::move(makeForm)), endProgram_(std::move(endProgram)) {
   if (!endProgram_) endProgram_ = [] { QCoreApplication::exit(0); };
-  UseRasterBoldStyle();
+  UseProgramLook();
 }
 
 QtToolkit::~QtToolkit() {

@@ -1,6 +1,5 @@
 #include "ui/qt/RasterBoldStyle.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QPainter>
 
@@ -15,11 +14,6 @@ void RasterBoldStyle::drawItemText(QPainter* painter, const QRect& rect, int fla
   const QFont& font = painter->font();
   if (font.bold() && QtFonts::IsBitmapFace(QFontInfo(font).family()))
     QProxyStyle::drawItemText(painter, rect.translated(1, 0), flags, palette, enabled, text, textRole);
-}
-
-void UseRasterBoldStyle() {
-  if (!qobject_cast<RasterBoldStyle*>(QApplication::style()))
-    QApplication::setStyle(new RasterBoldStyle(QApplication::style()->name()));
 }
 
 }  // namespace QtUi

@@ -16,7 +16,4 @@ class RasterBoldStyle final : public QProxyStyle {
                     QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
-// Puts the style in place for the whole application, once.
-void UseRasterBoldStyle();
-
 }  // namespace QtUi

@@ -30,11 +30,13 @@ class Opener : public QObject {
 };
 
 // Chooses a folder in the folder dialog, as the user would.
-std::function<void(QWidget*)> Choose(const QString& folder, QString* caption) {
+std::function<void(QWidget*)> Choose(const QString& folder, QString* caption,
+                                     QList<QUrl>* places) {
   return [=](QWidget* widget) {
     auto* dialog = qobject_cast<QFileDialog*>(widget);
     if (!dialog) return;
     *caption = dialog->windowTitle();
+    *places = dialog->sidebarUrls();
     dialog->setDirectory(folder);
     QMetaObject::invokeMethod(dialog, "accept");  // the Choose button
   };
@@ -130,12 +132,16 @@ void DialogsTest::pickedFolderComesBackInWindowsForm() {
   qttest::TestMachine machine;
   machine.tree.Folder("d/Old Stuff");
   QString caption;
+  QList<QUrl> places;
   qttest::ModalScript script;
   const QString native = QDir(QString::fromStdString(machine.tree.Root())).filePath(folder);
-  script.On("QFileDialog", Choose(native, &caption));
+  script.On("QFileDialog", Choose(native, &caption, &places));
   const std::string picked = dialogs_.PickFolder("Pick a folder to scan.");
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(caption, QStringLiteral("Pick a folder to scan."));
+  // The drives are offered beside the usual places.
+  QVERIFY(places.contains(QUrl::fromLocalFile(QString::fromStdString(machine.tree.Path("c")))));
+  QVERIFY(places.contains(QUrl::fromLocalFile(QString::fromStdString(machine.tree.Path("d")))));
   QCOMPARE(QString::fromStdString(picked), answer);
 }
 
