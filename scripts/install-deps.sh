@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-wine
-  xvfb xauth x11-utils imagemagick xdg-utils
+  xvfb xauth x11-utils imagemagick xdg-utils xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
