@@ -1,19 +1,16 @@
 #pragma once
-// The windows over a Windows machine made of a temporary tree, seen through the POSIX host:
-// drive C: (the running system: Program Files in the registry, windir C:\WINDOWS) and
-// drive D: (another disk), local time UTC, scripted dialogs and the test toolkit.
+// The window tests' fixture: a Windows machine and the test toolkit.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "TestToolkit.h"
-#include "support/FakeDialogs.h"
-#include "support/TempTree.h"
+#include "support/WindowsMachine.h"
 
 namespace uitest {
 
-class UiWorld : public ::testing::Test {
+class UiWorld : public ::testing::Test, protected testsupport::WindowsMachine {
  protected:
   UiWorld();
   // The scan options are program-wide: leave them as start-up sets them.
@@ -26,13 +23,6 @@ class UiWorld : public ::testing::Test {
   // Starts the program and goes to the local scan window.
   void OpenLocalScan();
 
-  testsupport::TempTree tree;
-  testsupport::EnvGuard drives;
-  testsupport::EnvGuard registry;
-  testsupport::EnvGuard windir{"windir", "C:\\WINDOWS"};
-  testsupport::EnvGuard winver{"QUILLFEN_WINVER", "2.5.1:Service Pack 3"};
-  testsupport::EnvGuard tz{"TZ", "UTC"};
-  testsupport::FakeDialogs dialogs;
   TestToolkit tk;
 };
 

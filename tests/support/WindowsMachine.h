@@ -1,0 +1,38 @@
+#pragma once
+// A Windows machine made of a temporary tree, seen through the POSIX host: drive C: (the
+// running system: Program Files in the registry, windir C:\WINDOWS, Windows XP) and drive D:
+// (another disk), local time UTC, and scripted dialogs that answer OK and pick nothing unless
+// told otherwise. Test fixtures derive from it beside ::testing::Test.
+#include <string>
+#include <vector>
+
+#include "support/FakeDialogs.h"
+#include "support/TempTree.h"
+
+namespace testsupport {
+
+class WindowsMachine {
+ public:
+  WindowsMachine();
+
+  // Writes the registry export with this "ProgramFilesDir" text (Windows form, unescaped).
+  void SetProgramFilesDir(const std::string& value) const;
+
+  TempTree tree;
+  EnvGuard drives;
+  EnvGuard registry;
+  EnvGuard windir{"windir", "C:\\WINDOWS"};
+  EnvGuard winver{"QUILLFEN_WINVER", "2.5.1:Service Pack 3"};
+  EnvGuard tz{"TZ", "UTC"};
+  FakeDialogs dialogs;
+};
+
+// A console's text with each line's time stamp (everything before its first " - ") replaced
+// by "<t>"; a line without a time stamp keeps its bare " - " and so never matches "<t> - ...".
+std::string MaskTimes(const std::string& console);
+// Text split at its CR LF pairs; empty text has no lines.
+std::vector<std::string> SplitLines(const std::string& text);
+// Lines joined the way the console joins them (CR LF, none trailing).
+std::string JoinLines(const std::vector<std::string>& lines);
+
+}  // namespace testsupport
