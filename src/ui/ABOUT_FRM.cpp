@@ -44,7 +44,7 @@ FormSpec BuildSpec() {
                   .WithFont(Look::SansSerifBold())
                   .TextColor(Look::kBlack));
   c.push_back(LabelRow(kVersionLabel, "Version", {1050, 780, 3885, 225}, 4));
-  c.push_back(LabelRow("Label1", "Developer: Maren Tollefsen", {1080, 1200, 1695, 255}, 5));
+  c.push_back(LabelRow("Label1", "Developer: Ari Lund", {1080, 1200, 1695, 255}, 5));
   c.push_back(LabelRow("Label2",
                        "This project and program are not endorsed by or affiliated with "
                        "Microsoft Corporation.",
