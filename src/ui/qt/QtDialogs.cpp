@@ -48,8 +48,10 @@ std::string QtDialogs::PickFolder(const std::string& prompt) {
   QFileDialog dialog(Owner(), QString::fromStdString(prompt), QDir::homePath());
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
-  // The drives stand beside the usual places, as they would at the top of a Windows picker.
-  QList<QUrl> places = dialog.sidebarUrls();
+  // The drives stand beside the computer and the home folder, as at the top of a Windows
+  // picker. The list is made afresh each time: the dialog keeps the last one in its saved
+  // settings, and adding to that would pile up drives of earlier runs.
+  QList<QUrl> places{QUrl(QStringLiteral("file:")), QUrl::fromLocalFile(QDir::homePath())};
   for (const std::string& drive : WindowsApi::DriveEntries()) {
     const std::optional<std::string> root = PosixHost::ToNativePath(drive.substr(0, 2) + "\\");
     if (root) places << QUrl::fromLocalFile(QString::fromStdString(*root));
