@@ -35,6 +35,12 @@ QStringList ProgramFixture::Loaded() const {
   return loaded;
 }
 
+void ProgramFixture::InstallOldWindows() const {
+  Put("c/Program Files/WindowsUpdate/5.w98", 2002);
+  Put("c/Program Files/WindowsUpdate/V4/iuhist.xml", 2004);
+  Put("c/WINDOWS/Windows Update.log", 2004);
+}
+
 std::string ProgramFixture::Text(const char* form, const char* control) const {
   return toolkit->IsLoaded(form) ? toolkit->Get(form, control).Text() : std::string("(not loaded)");
 }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "TestMachine.h"
+#include "support/WindowsMachine.h"
 #include "ui/qt/QtToolkit.h"
 
 namespace qttest {
@@ -25,7 +25,13 @@ class ProgramFixture {
   // The text of a control, through the toolkit.
   std::string Text(const char* form, const char* control) const;
 
-  TestMachine machine;
+  // A file on the machine ("c/Program Files/WindowsUpdate/5.w98"), last changed in `year`.
+  void Put(const std::string& relative, int year) const { machine.tree.File(relative, "x", year); }
+  // An old Windows on C: whose scan saves something: one V3 inventory, one V4 file, the log.
+  void InstallOldWindows() const;
+
+  // Its scripted dialogs answer unless a test puts the real ones in place.
+  testsupport::WindowsMachine machine;
   bool ended = false;
   std::unique_ptr<QtUi::QtToolkit> toolkit;
 };

@@ -10,7 +10,7 @@
 
 #include "ModalScript.h"
 #include "QtTestSupport.h"
-#include "TestMachine.h"
+#include "support/WindowsMachine.h"
 #include "ui/qt/QtDialogs.h"
 
 using UserDialogs::Answer;
@@ -134,7 +134,8 @@ void DialogsTest::pickedFolderComesBackInWindowsForm_data() {
 void DialogsTest::pickedFolderComesBackInWindowsForm() {
   QFETCH(QString, folder);
   QFETCH(QString, answer);
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
+  machine.tree.Folder("c/WINDOWS");
   machine.tree.Folder("d/Old Stuff");
   QString caption;
   QList<QUrl> places;
@@ -152,7 +153,7 @@ void DialogsTest::pickedFolderComesBackInWindowsForm() {
 }
 
 void DialogsTest::cancelledPickerAnswersNothing() {
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   qttest::ModalScript script;
   script.On("QFileDialog", [](QWidget* dialog) { qobject_cast<QFileDialog*>(dialog)->reject(); });
   QCOMPARE(dialogs_.PickFolder("Where?"), std::string());
@@ -160,7 +161,7 @@ void DialogsTest::cancelledPickerAnswersNothing() {
 }
 
 void DialogsTest::openInShellOpensTheFolderOfTheDrive() {
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   machine.tree.Folder("c/CVL_SAVE");
   Opener opener;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");

@@ -18,7 +18,7 @@
 
 #include "QtTestSupport.h"
 #include "ScriptedForm.h"
-#include "TestMachine.h"
+#include "support/WindowsMachine.h"
 #include "ui/qt/DriveChoice.h"
 #include "ui/qt/Images.h"
 
@@ -288,7 +288,7 @@ void DrawingTest::driveListStartsAtTheCurrentFolder() {
   QCOMPARE(DriveChoice::IndexOfDrive({"c: [/a]", "d: [/b]"}, "E:\\"), -1);
   QCOMPARE(DriveChoice::IndexOfDrive({"c: [/a]"}, ""), -1);
 
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   machine.tree.Folder("d/WINNT");
   {
     WorkingFolder here(machine.tree.Path("d/WINNT"));
@@ -328,7 +328,7 @@ void DrawingTest::programWindowsHaveTheirSizesAndBorders() {
   QFETCH(bool, dialog);
   QFETCH(bool, closeBox);
   QFETCH(QString, caption);
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
   tk_->Get(form.toStdString(), "");  // loads it, hidden
   QWidget* window = tk_->Window(form.toStdString());
@@ -345,7 +345,7 @@ void DrawingTest::programWindowsHaveTheirSizesAndBorders() {
 }
 
 void DrawingTest::mainWindowOpensCentred() {
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
   tk_->Show("BEGIN_FRM");
   QWidget* window = tk_->Window("BEGIN_FRM");
@@ -358,7 +358,7 @@ void DrawingTest::mainWindowOpensCentred() {
 }
 
 void DrawingTest::everyCommandButtonButAboutOkShowsTheHand() {
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
   int buttons = 0;
   for (const char* form : {"BEGIN_FRM", "LOCALSCAN_FRM", "CHECK_FRM", "SCAN_OPTIONS", "OTHER_FRM", "ABOUT_FRM"}) {
@@ -378,7 +378,7 @@ void DrawingTest::everyCommandButtonButAboutOkShowsTheHand() {
 }
 
 void DrawingTest::mainWindowLookIsDrawn() {
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
   tk_->Show("BEGIN_FRM");
   QWidget* home = tk_->Window("BEGIN_FRM");
@@ -399,7 +399,7 @@ void DrawingTest::mainWindowLookIsDrawn() {
 }
 
 void DrawingTest::aboutSeparatorIsEtched() {
-  qttest::TestMachine machine;
+  testsupport::WindowsMachine machine;
   tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
   tk_->Get("ABOUT_FRM", "");
   QWidget* about = tk_->Window("ABOUT_FRM");

@@ -7,7 +7,6 @@
 #include "ModalScript.h"
 #include "ProgramFixture.h"
 #include "QtTestSupport.h"
-#include "support/FakeDialogs.h"
 #include "ui/qt/QtDialogs.h"
 
 using qttest::ControlOf;
@@ -47,14 +46,14 @@ class OtherDrivesTest : public QObject {
 void OtherDrivesTest::cleanup() { QCOMPARE(qttest::LeftoverWindows(), QStringList()); }
 
 void OtherDrivesTest::folderScanSavesWhereTheUserPoints() {
-  testsupport::FakeDialogs dialogs;
   ProgramFixture p;
-  p.machine.Put("c/loose/a.w98", 2002);
-  p.machine.Put("c/loose/b.inv", 2003);
-  p.machine.Put("c/loose/new.gng", 2023);
-  p.machine.Put("c/loose/notes.txt", 2003);
-  p.machine.Put("c/loose/iuhist.xml", 2004);
-  p.machine.Put("c/loose/V4/iuhist_catalogAdmin.xml", 2004);  // subfolders are not entered
+  testsupport::FakeDialogs& dialogs = p.machine.dialogs;
+  p.Put("c/loose/a.w98", 2002);
+  p.Put("c/loose/b.inv", 2003);
+  p.Put("c/loose/new.gng", 2023);
+  p.Put("c/loose/notes.txt", 2003);
+  p.Put("c/loose/iuhist.xml", 2004);
+  p.Put("c/loose/V4/iuhist_catalogAdmin.xml", 2004);  // subfolders are not entered
   dialogs.pickedFolders = {"C:\\loose", "D:\\"};
   QVERIFY(OpenOtherDrives(p));
   QVERIFY(p.Click("OTHER_FRM", "Command1"));
@@ -66,8 +65,8 @@ void OtherDrivesTest::folderScanSavesWhereTheUserPoints() {
 }
 
 void OtherDrivesTest::cancelledFolderPickerDoesNothing() {
-  testsupport::FakeDialogs dialogs;
   ProgramFixture p;
+  testsupport::FakeDialogs& dialogs = p.machine.dialogs;
   QVERIFY(OpenOtherDrives(p));
   QVERIFY(p.Click("OTHER_FRM", "Command1"));
   QCOMPARE(dialogs.calls, Calls{kFolderPrompt});
@@ -75,12 +74,12 @@ void OtherDrivesTest::cancelledFolderPickerDoesNothing() {
 }
 
 void OtherDrivesTest::driveScanTakesTheChosenDrive() {
-  testsupport::FakeDialogs dialogs;
   ProgramFixture p;
-  p.machine.Put("d/WINNT/Windows Update.log", 2003);
-  p.machine.Put("d/Programme/WindowsUpdate/a.n5x", 2002);
-  p.machine.Put("d/Programme/WindowsUpdate/V4/iuhist.xml", 2003);
-  p.machine.Put("d/Programme/WindowsUpdate/late.w32", 2023);
+  testsupport::FakeDialogs& dialogs = p.machine.dialogs;
+  p.Put("d/WINNT/Windows Update.log", 2003);
+  p.Put("d/Programme/WindowsUpdate/a.n5x", 2002);
+  p.Put("d/Programme/WindowsUpdate/V4/iuhist.xml", 2003);
+  p.Put("d/Programme/WindowsUpdate/late.w32", 2023);
   dialogs.pickedFolders = {"C:\\"};
   QWidget* other = OpenOtherDrives(p);
   QVERIFY(other);
@@ -94,9 +93,9 @@ void OtherDrivesTest::driveScanTakesTheChosenDrive() {
 }
 
 void OtherDrivesTest::noDriveSelectedIsRefused() {
+  ProgramFixture p;
   QtUi::QtDialogs dialogs;
   UserDialogs::Scope useDialogs(dialogs);
-  ProgramFixture p;
   testsupport::EnvGuard noDrives("QUILLFEN_DRIVES", "");
   QWidget* other = OpenOtherDrives(p);
   QVERIFY(other);

@@ -11,7 +11,7 @@
 #include "ProgramFixture.h"
 #include "QtTestSupport.h"
 #include "scan/ScanOptions.h"
-#include "support/FakeDialogs.h"
+#include "support/WindowsMachine.h"
 #include "ui/qt/QtDialogs.h"
 
 using qttest::ControlOf;
@@ -28,11 +28,9 @@ std::function<void(QWidget*)> Press(const char* button) {
 // The console's lines with each time stamp shown as "<t>".
 QStringList ConsoleLines(const ProgramFixture& p) {
   QStringList lines;
-  const QString text = QString::fromStdString(p.Text("LOCALSCAN_FRM", "ScanConsole"));
-  for (const QString& line : text.split(QStringLiteral("\r\n"))) {
-    const qsizetype dash = line.indexOf(QStringLiteral(" - "));
-    lines << (dash > 0 ? QStringLiteral("<t>") + line.mid(dash) : line);
-  }
+  const std::string console = p.Text("LOCALSCAN_FRM", "ScanConsole");
+  for (const std::string& line : testsupport::SplitLines(testsupport::MaskTimes(console)))
+    lines << QString::fromStdString(line);
   return lines;
 }
 
@@ -170,9 +168,9 @@ void WindowsTest::aboutWindowShowsTheVersionAndClosesOnEsc() {
 }
 
 void WindowsTest::optionsDialogRefusesNothingChosen() {
+  ProgramFixture p;
   QtUi::QtDialogs dialogs;
   UserDialogs::Scope useDialogs(dialogs);
-  ProgramFixture p;
   QVERIFY(p.Start());
   QVERIFY(p.Click("BEGIN_FRM", "Command2"));
   QString text, title;
@@ -257,9 +255,9 @@ void WindowsTest::optionsDialogKeepsAChoiceUntilHomeIsShown() {
 }
 
 void WindowsTest::consoleAcrossScansClearingAndATripHome() {
-  testsupport::FakeDialogs dialogs;
   ProgramFixture p;
-  p.machine.InstallOldWindows();
+  testsupport::FakeDialogs& dialogs = p.machine.dialogs;
+  p.InstallOldWindows();
   QVERIFY(p.Start());
   QVERIFY(p.Click("BEGIN_FRM", "Command2"));
   ui::Control& openDir = p.toolkit->Get("LOCALSCAN_FRM", "OpenDirBtn");
@@ -307,9 +305,9 @@ void WindowsTest::consoleAcrossScansClearingAndATripHome() {
 }
 
 void WindowsTest::openSavedDirectoryOpensTheSaveFolder() {
-  testsupport::FakeDialogs dialogs;
   ProgramFixture p;
-  p.machine.InstallOldWindows();
+  testsupport::FakeDialogs& dialogs = p.machine.dialogs;
+  p.InstallOldWindows();
   QVERIFY(p.Start());
   QVERIFY(p.Click("BEGIN_FRM", "Command2"));
   QVERIFY(!p.Click("LOCALSCAN_FRM", "OpenDirBtn"));  // hidden until a scan saved files
