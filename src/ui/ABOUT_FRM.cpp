@@ -20,12 +20,12 @@ namespace {
 constexpr const char* kOkButton = "cmdOK";
 constexpr const char* kVersionLabel = "lblVersion";
 
-FormSpec BuildSpec() {
-  FormSpec spec = WindowSpec(kAboutForm, "About the Quillfen", 5730, 4470);
-  spec.border = Border::FixedDialog;
-  spec.showInTaskbar = false;
-  spec.modal = true;
-  auto& c = spec.controls;
+FormTable BuildTable() {
+  FormTable table = WindowTable(kAboutForm, "About the Quillfen", 5730, 4470);
+  table.border = Border::FixedDialog;
+  table.showInTaskbar = false;
+  table.modal = true;
+  auto& c = table.controls;
   // The one command button of the program with the normal arrow pointer.
   c.push_back(Row(kOkButton, ControlKind::CommandButton, "OK", {4245, 3945, 1260, 345}, 0)
                   .Flags(kDefault | kCancel));
@@ -54,16 +54,16 @@ FormSpec BuildSpec() {
   // Plain text, not a link.
   c.push_back(LabelRow("Label3", "https://corvalen.org", {240, 3984, 2535, 255}, 7));
   // The etched separator above the bottom row: a grey line with a white one under it.
-  spec.lines.push_back({90, 3765, 5654, 3765, Look::kGrey, 1});
-  spec.lines.push_back({105, 3780, 5654, 3780, Look::kWhite, 2});
-  return spec;
+  table.lines.push_back({90, 3765, 5654, 3765, Look::kGrey, 1});
+  table.lines.push_back({105, 3780, 5654, 3780, Look::kWhite, 2});
+  return table;
 }
 
 class AboutForm final : public Form {
  public:
-  const FormSpec& Spec() const override {
-    static const FormSpec spec = BuildSpec();
-    return spec;
+  const FormTable& Table() const override {
+    static const FormTable table = BuildTable();
+    return table;
   }
 
   void OnLoad(Toolkit& tk) override {

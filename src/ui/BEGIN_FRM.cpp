@@ -19,11 +19,11 @@ constexpr const char* kWelcome =
     "This program will help you check if you have valid Windows Update inventories on your "
     "computer(s). To begin, click one the buttons below:";
 
-FormSpec BuildSpec() {
-  FormSpec spec = WindowSpec(kBeginForm, "Quillfen", 7440, 6435);
+FormTable BuildTable() {
+  FormTable table = WindowTable(kBeginForm, "Quillfen", 7440, 6435);
   MainWindowLook::AddHeader(
-      spec, {.aboutButton = kAboutButton, .bandTab = 1, .aboutTab = 2, .bannerTab = 0});
-  auto& c = spec.controls;
+      table, {.aboutButton = kAboutButton, .bandTab = 1, .aboutTab = 2, .bannerTab = 0});
+  auto& c = table.controls;
   c.push_back(MainWindowLook::TitleLabel("Quillfen", {240, 1800, 6855, 495}, 4));
   // The load step writes the welcome text.
   c.push_back(MainWindowLook::WelcomeLabel("", {240, 2160, 7095, 975}, 3));
@@ -55,14 +55,14 @@ FormSpec BuildSpec() {
                        {360, 5040, 6975, 615}, 12)
                   .Flags(kWrap));
   c.push_back(ButtonRow(kExit, "Exit", {5640, 5880, 1575, 375}, 9));
-  return spec;
+  return table;
 }
 
 class BeginForm final : public Form {
  public:
-  const FormSpec& Spec() const override {
-    static const FormSpec spec = BuildSpec();
-    return spec;
+  const FormTable& Table() const override {
+    static const FormTable table = BuildTable();
+    return table;
   }
 
   void OnLoad(Toolkit& tk) override {

@@ -13,12 +13,12 @@ namespace {
 
 constexpr const char* kCancelButton = "Command1";
 
-FormSpec BuildSpec() {
-  FormSpec spec = WindowSpec(kCheckForm, "Scanning your computer...", 5400, 2040);
-  spec.hasIcon = false;
-  spec.closeBox = false;  // only the scan or Cancel close this window
-  spec.modal = true;
-  auto& c = spec.controls;
+FormTable BuildTable() {
+  FormTable table = WindowTable(kCheckForm, "Scanning your computer...", 5400, 2040);
+  table.hasIcon = false;
+  table.closeBox = false;  // only the scan or Cancel close this window
+  table.modal = true;
+  auto& c = table.controls;
   c.push_back(LabelRow("TitleLabel", "Scanning your computer...", {120, 120, 5055, 495}, 0)
                   .WithFont(Look::ArialLarge()));
   // Flat and never moved: the scan reports nothing while it runs.
@@ -29,7 +29,7 @@ FormSpec BuildSpec() {
                        {120, 480, 5175, 495}, 2)
                   .Flags(kWrap));
   c.push_back(ButtonRow(kCancelButton, "Cancel", {3600, 1560, 1695, 435}, 3).Flags(kCancel));
-  return spec;
+  return table;
 }
 
 // The scan closes the window through this when it ends.
@@ -44,9 +44,9 @@ class Closer final : public ScreenPorts::Window {
 
 class CheckForm final : public Form {
  public:
-  const FormSpec& Spec() const override {
-    static const FormSpec spec = BuildSpec();
-    return spec;
+  const FormTable& Table() const override {
+    static const FormTable table = BuildTable();
+    return table;
   }
 
   // Every activation runs one scan, and every scan ends by unloading this window.

@@ -4,49 +4,49 @@
 #include <string>
 #include <utility>
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 namespace ui {
 
 class Row {
  public:
   Row(std::string name, ControlKind kind, std::string text, Rect rect, int tabIndex) {
-    spec_.name = std::move(name);
-    spec_.kind = kind;
-    spec_.text = std::move(text);
-    spec_.rect = rect;
-    spec_.tabIndex = tabIndex;
+    table_.name = std::move(name);
+    table_.kind = kind;
+    table_.text = std::move(text);
+    table_.rect = rect;
+    table_.tabIndex = tabIndex;
   }
 
   Row& In(std::string container) {
-    spec_.container = std::move(container);
+    table_.container = std::move(container);
     return *this;
   }
   Row& WithFont(Font font) {
-    spec_.font = std::move(font);
+    table_.font = std::move(font);
     return *this;
   }
   Row& TextColor(Color color) {
-    spec_.foreColor = color;
+    table_.foreColor = color;
     return *this;
   }
   Row& BackColor(Color color) {
-    spec_.backColor = color;
+    table_.backColor = color;
     return *this;
   }
   Row& Tip(std::string toolTip) {
-    spec_.toolTip = std::move(toolTip);
+    table_.toolTip = std::move(toolTip);
     return *this;
   }
   Row& Flags(unsigned flags) {
-    spec_.flags |= flags;
+    table_.flags |= flags;
     return *this;
   }
 
-  operator ControlSpec() const { return spec_; }
+  operator ControlRow() const { return table_; }
 
  private:
-  ControlSpec spec_;
+  ControlRow table_;
 };
 
 inline Row LabelRow(std::string name, std::string text, Rect rect, int tabIndex) {
@@ -59,16 +59,16 @@ inline Row ButtonRow(std::string name, std::string text, Rect rect, int tabIndex
       .Flags(kHandCursor);
 }
 
-// A window's own properties; the rest keep FormSpec's defaults (fixed single border, in the
+// A window's own properties; the rest keep FormTable's defaults (fixed single border, in the
 // task bar, the application icon, a close box, not modal).
-inline FormSpec WindowSpec(std::string name, std::string caption, int clientWidth,
+inline FormTable WindowTable(std::string name, std::string caption, int clientWidth,
                            int clientHeight) {
-  FormSpec spec;
-  spec.name = std::move(name);
-  spec.caption = std::move(caption);
-  spec.clientWidth = clientWidth;
-  spec.clientHeight = clientHeight;
-  return spec;
+  FormTable table;
+  table.name = std::move(name);
+  table.caption = std::move(caption);
+  table.clientWidth = clientWidth;
+  table.clientHeight = clientHeight;
+  return table;
 }
 
 }  // namespace ui

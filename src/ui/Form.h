@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 #include "ui/Toolkit.h"
 
 namespace ui {
@@ -12,7 +12,7 @@ namespace ui {
 class Form {
  public:
   virtual ~Form() = default;
-  virtual const FormSpec& Spec() const = 0;
+  virtual const FormTable& Table() const = 0;
   // Runs every time the window is loaded, before it is first shown.
   virtual void OnLoad(Toolkit&) {}
   // Runs every time the window becomes the active window (after it has been painted).

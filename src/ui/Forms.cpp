@@ -3,8 +3,8 @@
 
 namespace ui {
 
-const ControlSpec* FormSpec::Find(const std::string& controlName) const {
-  for (const ControlSpec& control : controls)
+const ControlRow* FormTable::Find(const std::string& controlName) const {
+  for (const ControlRow& control : controls)
     if (control.name == controlName) return &control;
   return nullptr;
 }

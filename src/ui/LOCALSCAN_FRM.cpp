@@ -33,13 +33,13 @@ constexpr const char* kWelcome =
 
 constexpr const char* kScanStarted = " - A new scan has been started.";
 
-FormSpec BuildSpec() {
-  FormSpec spec = WindowSpec(kLocalScanForm, "Corvalen Quillfen", 7410, 7650);
+FormTable BuildTable() {
+  FormTable table = WindowTable(kLocalScanForm, "Corvalen Quillfen", 7410, 7650);
   // This window's band and banner sit 120 twips higher than on the other main windows.
   MainWindowLook::AddHeader(
-      spec,
+      table,
       {.aboutButton = kAboutButton, .bandTab = 1, .aboutTab = 9, .bannerTab = 0, .raise = 120});
-  auto& c = spec.controls;
+  auto& c = table.controls;
   c.push_back(MainWindowLook::TitleLabel(kUnknownText, {240, 1680, 6855, 495}, 2));
   c.push_back(MainWindowLook::WelcomeLabel(kUnknownText, {240, 2040, 7095, 1095}, 3));
   c.push_back(ButtonRow(kScanButton, "Scan my computer", {240, 3000, 2535, 375}, 4)
@@ -58,7 +58,7 @@ FormSpec BuildSpec() {
   c.push_back(Row(kScanConsole, ControlKind::TextBox, "", {240, 4440, 6975, 2655}, 5)
                   .Flags(kMultiLine | kReadOnly | kVScroll));
   c.push_back(ButtonRow(kMenuButton, "Menu", {6000, 7200, 1215, 375}, 13));
-  return spec;
+  return table;
 }
 
 // Logs the start of a scan; after an earlier scan's log, one empty line separates the two.
@@ -79,9 +79,9 @@ std::string SaveFolderPath() {
 
 class LocalScanForm final : public Form {
  public:
-  const FormSpec& Spec() const override {
-    static const FormSpec spec = BuildSpec();
-    return spec;
+  const FormTable& Table() const override {
+    static const FormTable table = BuildTable();
+    return table;
   }
 
   void OnLoad(Toolkit& tk) override {

@@ -1,6 +1,6 @@
 #pragma once
 // Fonts and colours the windows' tables share.
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 namespace ui::Look {
 

@@ -3,7 +3,7 @@
 // banner over it, the title and welcome labels, and the ">" pointers before option buttons.
 #include <string>
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 namespace ui::MainWindowLook {
 
@@ -21,12 +21,12 @@ struct Header {
 };
 
 // Appends the band, its "?" button and the banner, in that order (the banner lies on top).
-void AddHeader(FormSpec& spec, const Header& header);
+void AddHeader(FormTable& table, const Header& header);
 // The title label (Arial 15.75 pt bold) and the welcome text (Arial 8.25 pt, wrapping).
-ControlSpec TitleLabel(const std::string& text, Rect rect, int tabIndex);
-ControlSpec WelcomeLabel(const std::string& text, Rect rect, int tabIndex);
+ControlRow TitleLabel(const std::string& text, Rect rect, int tabIndex);
+ControlRow WelcomeLabel(const std::string& text, Rect rect, int tabIndex);
 // The ">" before an option button (Arial 14.25 pt bold, 255 twips wide).
-ControlSpec Pointer(const std::string& name, int left, int top, int height, int tabIndex,
+ControlRow Pointer(const std::string& name, int left, int top, int height, int tabIndex,
                     const std::string& container = {});
 
 }  // namespace ui::MainWindowLook

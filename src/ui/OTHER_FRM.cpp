@@ -19,11 +19,11 @@ constexpr const char* kAboutButton = "Command4";
 constexpr const char* kFrame = "Frame1";
 constexpr const char* kDriveList = "DriveList";
 
-FormSpec BuildSpec() {
-  FormSpec spec = WindowSpec(kOtherForm, "Scan other hard drives or directories", 7410, 5835);
+FormTable BuildTable() {
+  FormTable table = WindowTable(kOtherForm, "Scan other hard drives or directories", 7410, 5835);
   MainWindowLook::AddHeader(
-      spec, {.aboutButton = kAboutButton, .bandTab = 11, .aboutTab = 12, .bannerTab = 10});
-  auto& c = spec.controls;
+      table, {.aboutButton = kAboutButton, .bandTab = 11, .aboutTab = 12, .bannerTab = 10});
+  auto& c = table.controls;
   c.push_back(MainWindowLook::TitleLabel("Scan other hard drives or directories",
                                          {240, 1800, 6855, 495}, 1));
   c.push_back(MainWindowLook::WelcomeLabel(
@@ -50,14 +50,14 @@ FormSpec BuildSpec() {
                   .In(kFrame)
                   .Flags(kWrap));
   c.push_back(ButtonRow(kHomeButton, "Home Menu", {5760, 5160, 1455, 435}, 3));
-  return spec;
+  return table;
 }
 
 class OtherForm final : public Form {
  public:
-  const FormSpec& Spec() const override {
-    static const FormSpec spec = BuildSpec();
-    return spec;
+  const FormTable& Table() const override {
+    static const FormTable table = BuildTable();
+    return table;
   }
 
   // The list always has a selection; one further down than the first entry is kept.

@@ -15,16 +15,16 @@ constexpr const char* kCheckV3 = "CheckV3Inventories";
 constexpr const char* kCheckV4 = "CheckV4Inventories";
 constexpr const char* kCheckOU = "CheckOUInventories";
 
-ControlSpec CheckBox(const char* name, const char* text, int top, int tab) {
+ControlRow CheckBox(const char* name, const char* text, int top, int tab) {
   return Row(name, ControlKind::CheckBox, text, {120, top, 4815, 195}, tab);
 }
 
-FormSpec BuildSpec() {
-  FormSpec spec = WindowSpec(kScanOptionsForm, "Scan Options", 5100, 3165);
-  spec.border = Border::FixedDialog;
-  spec.showInTaskbar = false;
-  spec.modal = true;
-  auto& c = spec.controls;
+FormTable BuildTable() {
+  FormTable table = WindowTable(kScanOptionsForm, "Scan Options", 5100, 3165);
+  table.border = Border::FixedDialog;
+  table.showInTaskbar = false;
+  table.modal = true;
+  auto& c = table.controls;
   c.push_back(
       LabelRow("TitleText", "Scan Options", {120, 120, 3615, 495}, 0).WithFont(Look::TitleFont()));
   c.push_back(LabelRow("WelcomeText",
@@ -40,14 +40,14 @@ FormSpec BuildSpec() {
   c.push_back(ButtonRow(kCancelButton, "Cancel", {2640, 2640, 1215, 375}, 7));
   c.push_back(
       ButtonRow(kOkButton, "OK", {3960, 2640, 975, 375}, 6).WithFont(Look::SansSerifBold()));
-  return spec;
+  return table;
 }
 
 class ScanOptionsForm final : public Form {
  public:
-  const FormSpec& Spec() const override {
-    static const FormSpec spec = BuildSpec();
-    return spec;
+  const FormTable& Table() const override {
+    static const FormTable table = BuildTable();
+    return table;
   }
 
   void OnLoad(Toolkit& tk) override {

@@ -13,65 +13,65 @@
 namespace {
 
 using ui::ControlKind;
-using ui::ControlSpec;
-using ui::FormSpec;
+using ui::ControlRow;
+using ui::FormTable;
 
-const FormSpec& SpecOf(const std::string& name) {
+const FormTable& TableOf(const std::string& name) {
   static std::map<std::string, std::unique_ptr<ui::Form>> forms;
   auto& form = forms[name];
   if (!form) form = ui::MakeForm(name);
-  return form->Spec();
+  return form->Table();
 }
 
 // The white band of the main windows bleeds past the window's top and right edges by
 // design; everything else lies inside what holds it.
-bool IsHeaderBand(const FormSpec& spec, const ControlSpec& control) {
-  return control.name == "Picture2" && !spec.modal;
+bool IsHeaderBand(const FormTable& table, const ControlRow& control) {
+  return control.name == "Picture2" && !table.modal;
 }
 
 TEST(FormTables, EveryWindowIsKnownByItsOwnName) {
   for (const char* name : ui::kAllForms) {
     std::unique_ptr<ui::Form> form = ui::MakeForm(name);
     ASSERT_NE(form, nullptr) << name;
-    EXPECT_EQ(form->Spec().name, name);
+    EXPECT_EQ(form->Table().name, name);
   }
   EXPECT_EQ(ui::MakeForm("NO_SUCH_FRM"), nullptr);
-  EXPECT_EQ(ui::MakeForm(ui::kStartForm)->Spec().name, ui::kBeginForm);
+  EXPECT_EQ(ui::MakeForm(ui::kStartForm)->Table().name, ui::kBeginForm);
 }
 
 TEST(FormTables, ControlsHaveUniqueNamesTabsAndRealContainers) {
   for (const char* name : ui::kAllForms) {
     SCOPED_TRACE(name);
-    const FormSpec& spec = SpecOf(name);
+    const FormTable& table = TableOf(name);
     std::set<std::string> names;
     std::set<int> tabs;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlRow& control : table.controls) {
       EXPECT_TRUE(names.insert(control.name).second) << "two controls named " << control.name;
       EXPECT_TRUE(tabs.insert(control.tabIndex).second) << "tab index reused by " << control.name;
-      EXPECT_EQ(spec.Find(control.name), &control);
+      EXPECT_EQ(table.Find(control.name), &control);
       if (control.container.empty()) continue;
       // A container is a band or a frame listed before what it holds, so it is drawn first.
       EXPECT_TRUE(names.count(control.container)) << control.name << " in " << control.container;
-      const ControlSpec* holder = spec.Find(control.container);
+      const ControlRow* holder = table.Find(control.container);
       ASSERT_NE(holder, nullptr);
       EXPECT_TRUE(holder->kind == ControlKind::PictureBox || holder->kind == ControlKind::Frame);
     }
-    EXPECT_EQ(spec.Find("NoSuchControl"), nullptr);
+    EXPECT_EQ(table.Find("NoSuchControl"), nullptr);
   }
 }
 
 TEST(FormTables, ControlsFitInsideWhatHoldsThem) {
   for (const char* name : ui::kAllForms) {
     SCOPED_TRACE(name);
-    const FormSpec& spec = SpecOf(name);
-    for (const ControlSpec& control : spec.controls) {
-      if (IsHeaderBand(spec, control)) continue;
-      int width = spec.clientWidth, height = spec.clientHeight, top = 0;
-      if (const ControlSpec* holder = spec.Find(control.container)) {
+    const FormTable& table = TableOf(name);
+    for (const ControlRow& control : table.controls) {
+      if (IsHeaderBand(table, control)) continue;
+      int width = table.clientWidth, height = table.clientHeight, top = 0;
+      if (const ControlRow* holder = table.Find(control.container)) {
         width = holder->rect.width;
         height = holder->rect.height;
         // Inside a band that sits above the window, only the visible part counts.
-        if (IsHeaderBand(spec, *holder)) top = -holder->rect.top;
+        if (IsHeaderBand(table, *holder)) top = -holder->rect.top;
       }
       const ui::Rect& r = control.rect;
       EXPECT_GE(r.left, 0) << control.name;
@@ -81,9 +81,9 @@ TEST(FormTables, ControlsFitInsideWhatHoldsThem) {
       EXPECT_LE(r.left + r.width, width) << control.name;
       EXPECT_LE(r.top + r.height, height) << control.name;
     }
-    for (const ui::LineSpec& line : spec.lines) {
-      EXPECT_LE(std::max(line.x1, line.x2), spec.clientWidth);
-      EXPECT_LE(std::max(line.y1, line.y2), spec.clientHeight);
+    for (const ui::LineRow& line : table.lines) {
+      EXPECT_LE(std::max(line.x1, line.x2), table.clientWidth);
+      EXPECT_LE(std::max(line.y1, line.y2), table.clientHeight);
     }
   }
 }
@@ -97,7 +97,7 @@ TEST(FormTables, KeyRolesAndPointersAreWhereTheWindowsNeedThem) {
   for (const char* name : ui::kAllForms) {
     SCOPED_TRACE(name);
     std::string foundDefault, foundCancel;
-    for (const ControlSpec& control : SpecOf(name).controls) {
+    for (const ControlRow& control : TableOf(name).controls) {
       if (control.flags & ui::kDefault) foundDefault += control.name;
       if (control.flags & ui::kCancel) foundCancel += control.name;
       if (control.kind != ControlKind::CommandButton) {
@@ -116,15 +116,15 @@ TEST(FormTables, KeyRolesAndPointersAreWhereTheWindowsNeedThem) {
 TEST(FormTables, MainWindowsShareOneHeaderRaisedOnlyOnTheLocalScanWindow) {
   for (const char* name : {ui::kBeginForm, ui::kLocalScanForm, ui::kOtherForm}) {
     SCOPED_TRACE(name);
-    const FormSpec& spec = SpecOf(name);
-    const ControlSpec* band = spec.Find("Picture2");
-    const ControlSpec* banner = spec.Find("Picture1");
+    const FormTable& table = TableOf(name);
+    const ControlRow* band = table.Find("Picture2");
+    const ControlRow* banner = table.Find("Picture1");
     ASSERT_TRUE(band && banner);
     const int raise = name == std::string(ui::kLocalScanForm) ? 120 : 0;
     EXPECT_EQ(band->rect.top, -raise);
     EXPECT_EQ(banner->rect.top, 120 - raise);
     int helpButtons = 0;
-    for (const ControlSpec& control : spec.controls)
+    for (const ControlRow& control : table.controls)
       if (control.container == "Picture2" && control.text == "?") ++helpButtons;
     EXPECT_EQ(helpButtons, 1);
   }

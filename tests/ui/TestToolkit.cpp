@@ -6,8 +6,8 @@
 
 namespace uitest {
 
-TestControl::TestControl(const ui::ControlSpec& spec)
-    : spec_(spec), text_(spec.text), visible_((spec.flags & ui::kHidden) == 0) {}
+TestControl::TestControl(const ui::ControlRow& table)
+    : table_(table), text_(table.text), visible_((table.flags & ui::kHidden) == 0) {}
 
 std::string TestControl::Text() const {
   if (!IsList()) return text_;
@@ -28,7 +28,7 @@ void TestControl::InsertAtCaret(const std::string& text) {
 }
 
 void TestControl::SetChecked(int state) {
-  if (spec_.kind == ui::ControlKind::CheckBox) checked_ = state == 0 ? 0 : 1;
+  if (table_.kind == ui::ControlKind::CheckBox) checked_ = state == 0 ? 0 : 1;
 }
 
 void TestControl::SetListIndex(int index) {
@@ -119,7 +119,7 @@ bool TestToolkit::Click(const std::string& form, const std::string& control) {
     ADD_FAILURE() << form << " has no control " << control;
     return false;
   }
-  if (it->second->Spec().kind != ui::ControlKind::CommandButton) {
+  if (it->second->Table().kind != ui::ControlKind::CommandButton) {
     ADD_FAILURE() << form << "." << control << " is not a command button";
     return false;
   }
@@ -135,7 +135,7 @@ bool TestToolkit::PressEscape(const std::string& form) { return PressRole(form, 
 bool TestToolkit::PressRole(const std::string& form, unsigned role) {
   Window* window = Loaded(form);
   if (!window) return false;
-  for (const auto& control : window->form->Spec().controls)
+  for (const auto& control : window->form->Table().controls)
     if (control.kind == ui::ControlKind::CommandButton && (control.flags & role))
       return Click(form, control.name);
   return false;
@@ -143,7 +143,7 @@ bool TestToolkit::PressRole(const std::string& form, unsigned role) {
 
 bool TestToolkit::CloseBox(const std::string& form) {
   Window* window = Loaded(form);
-  if (!window || !window->form->Spec().closeBox || !Reachable(form)) return false;
+  if (!window || !window->form->Table().closeBox || !Reachable(form)) return false;
   bool closed = false;
   ui::Form* handlers = window->form.get();
   Dispatch([&] {
@@ -217,10 +217,10 @@ TestToolkit::Window* TestToolkit::LoadIfNeeded(const std::string& form) {
     return nullptr;
   }
   auto window = std::make_unique<Window>();
-  for (const auto& spec : handlers->Spec().controls) {
-    auto control = std::make_unique<TestControl>(spec);
-    if (spec.kind == ui::ControlKind::DriveList) control->Fill(drives_, selectedDrive_);
-    window->controls[spec.name] = std::move(control);
+  for (const auto& table : handlers->Table().controls) {
+    auto control = std::make_unique<TestControl>(table);
+    if (table.kind == ui::ControlKind::DriveList) control->Fill(drives_, selectedDrive_);
+    window->controls[table.name] = std::move(control);
   }
   window->form = std::move(handlers);
   Window* loaded = window.get();

@@ -18,9 +18,9 @@ namespace uitest {
 // A control that holds its state in memory, starting from its table row.
 class TestControl final : public ui::Control {
  public:
-  explicit TestControl(const ui::ControlSpec& spec);
+  explicit TestControl(const ui::ControlRow& table);
 
-  const ui::ControlSpec& Spec() const { return spec_; }
+  const ui::ControlRow& Table() const { return table_; }
 
   std::string Text() const override;
   void SetText(const std::string& text) override;
@@ -39,9 +39,9 @@ class TestControl final : public ui::Control {
   void Fill(std::vector<std::string> items, int selected);
 
  private:
-  bool IsList() const { return spec_.kind == ui::ControlKind::DriveList; }
+  bool IsList() const { return table_.kind == ui::ControlKind::DriveList; }
 
-  ui::ControlSpec spec_;
+  ui::ControlRow table_;
   std::string text_;
   std::size_t caret_ = 0;
   bool visible_ = true;
@@ -125,7 +125,7 @@ class TestToolkit final : public ui::Toolkit {
   int depth_ = 0;
   bool started_ = false;
   bool ended_ = false;
-  TestControl scratch_{ui::ControlSpec{}};
+  TestControl scratch_{ui::ControlRow{}};
 };
 
 }  // namespace uitest

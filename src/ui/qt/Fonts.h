@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 namespace QtFonts {
 

@@ -22,7 +22,7 @@ int Px(int twips) { return ui::TwipsToPixels(twips); }
 // A line of the table in pixels. A horizontal or vertical line of width w covers w rows (or
 // columns) from its coordinate down (or right), and its end point is left out, as the
 // original platform draws them.
-void DrawLine(QPainter& painter, const ui::LineSpec& line) {
+void DrawLine(QPainter& painter, const ui::LineRow& line) {
   const QColor color(line.color.red, line.color.green, line.color.blue);
   const int x1 = Px(line.x1), y1 = Px(line.y1), x2 = Px(line.x2), y2 = Px(line.y2);
   const int width = std::max(1, line.widthPixels);
@@ -40,11 +40,11 @@ void DrawLine(QPainter& painter, const ui::LineSpec& line) {
 
 FormWindow::FormWindow(std::unique_ptr<ui::Form> logic, WindowEvents& events)
     : logic_(std::move(logic)), events_(events) {
-  const ui::FormSpec& spec = logic_->Spec();
-  name_ = spec.name;
-  SetUpWindow(spec);
-  DrawControls(spec);
-  SetTabOrder(spec);
+  const ui::FormTable& table = logic_->Table();
+  name_ = table.name;
+  SetUpWindow(table);
+  DrawControls(table);
+  SetTabOrder(table);
 }
 
 FormWindow::~FormWindow() {
@@ -56,32 +56,32 @@ ui::Control* FormWindow::Find(const std::string& control) {
   return it == controls_.end() ? nullptr : it->second.get();
 }
 
-void FormWindow::SetUpWindow(const ui::FormSpec& spec) {
-  setObjectName(QString::fromStdString(spec.name));
+void FormWindow::SetUpWindow(const ui::FormTable& table) {
+  setObjectName(QString::fromStdString(table.name));
   // A dialog border or a window kept out of the task bar makes a dialog-type window.
-  const bool dialog = spec.border == ui::Border::FixedDialog || !spec.showInTaskbar;
+  const bool dialog = table.border == ui::Border::FixedDialog || !table.showInTaskbar;
   Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
   // A title bar without minimise or maximise box; the close box only when the table says.
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (spec.closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (table.closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   setWindowFlags(flags);
-  setWindowTitle(QString::fromStdString(spec.caption));
-  if (spec.hasIcon) setWindowIcon(QtImages::AppIcon());
-  setFixedSize(Px(spec.clientWidth), Px(spec.clientHeight));
+  setWindowTitle(QString::fromStdString(table.caption));
+  if (table.hasIcon) setWindowIcon(QtImages::AppIcon());
+  setFixedSize(Px(table.clientWidth), Px(table.clientHeight));
   setFont(QtFonts::ToQFont(ui::Font{}));
 }
 
-void FormWindow::DrawControls(const ui::FormSpec& spec) {
+void FormWindow::DrawControls(const ui::FormTable& table) {
   // Controls are made in table order, which is also their stacking order (a later one lies
   // over an earlier one); a container is made before what it holds, wherever it stands.
-  std::function<QWidget*(const ui::ControlSpec&, int)> draw =
-      [&](const ui::ControlSpec& control, int depth) -> QWidget* {
+  std::function<QWidget*(const ui::ControlRow&, int)> draw =
+      [&](const ui::ControlRow& control, int depth) -> QWidget* {
     if (auto it = controls_.find(control.name); it != controls_.end()) return it->second->Widget();
     QWidget* parent = this;
     if (!control.container.empty() && depth < 8) {
-      auto holder = std::find_if(spec.controls.begin(), spec.controls.end(),
-                                 [&](const ui::ControlSpec& c) { return c.name == control.container; });
-      if (holder != spec.controls.end()) parent = draw(*holder, depth + 1);
+      auto holder = std::find_if(table.controls.begin(), table.controls.end(),
+                                 [&](const ui::ControlRow& c) { return c.name == control.container; });
+      if (holder != table.controls.end()) parent = draw(*holder, depth + 1);
     }
     auto drawn = DrawControl(control, parent);
     QWidget* widget = drawn->Widget();
@@ -97,12 +97,12 @@ void FormWindow::DrawControls(const ui::FormSpec& spec) {
     controls_[control.name] = std::move(drawn);
     return widget;
   };
-  for (const ui::ControlSpec& control : spec.controls) draw(control, 0);
+  for (const ui::ControlRow& control : table.controls) draw(control, 0);
 }
 
-void FormWindow::SetTabOrder(const ui::FormSpec& spec) {
-  std::vector<const ui::ControlSpec*> order;
-  for (const ui::ControlSpec& control : spec.controls)
+void FormWindow::SetTabOrder(const ui::FormTable& table) {
+  std::vector<const ui::ControlRow*> order;
+  for (const ui::ControlRow& control : table.controls)
     if (TakesFocus(control.kind)) order.push_back(&control);
   std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
     return a->tabIndex < b->tabIndex;
@@ -189,7 +189,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  for (const ui::LineSpec& line : logic_->Spec().lines) DrawLine(painter, line);
+  for (const ui::LineRow& line : logic_->Table().lines) DrawLine(painter, line);
   painted_ = true;
   // Queued, so the work starts only once this paint has reached the screen.
   for (auto& work : afterPaint_) QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);

@@ -59,9 +59,9 @@ class FormWindow final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void SetUpWindow(const ui::FormSpec& spec);
-  void DrawControls(const ui::FormSpec& spec);
-  void SetTabOrder(const ui::FormSpec& spec);
+  void SetUpWindow(const ui::FormTable& table);
+  void DrawControls(const ui::FormTable& table);
+  void SetTabOrder(const ui::FormTable& table);
   void PressIfUsable(QPushButton* button);
 
   std::unique_ptr<ui::Form> logic_;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 #include "ui/qt/Fonts.h"
 #include "ui/qt/RasterBoldStyle.h"
 

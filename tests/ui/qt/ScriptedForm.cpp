@@ -2,15 +2,15 @@
 
 namespace qttest {
 
-ui::ControlSpec Row(const std::string& name, ui::ControlKind kind, ui::Rect rect, unsigned flags,
+ui::ControlRow Row(const std::string& name, ui::ControlKind kind, ui::Rect rect, unsigned flags,
                     int tabIndex) {
-  ui::ControlSpec spec;
-  spec.name = name;
-  spec.kind = kind;
-  spec.rect = rect;
-  spec.flags = flags;
-  spec.tabIndex = tabIndex;
-  return spec;
+  ui::ControlRow table;
+  table.name = name;
+  table.kind = kind;
+  table.rect = rect;
+  table.flags = flags;
+  table.tabIndex = tabIndex;
+  return table;
 }
 
 void FormBook::Add(const std::string& name, Recipe recipe) { recipes_[name] = std::move(recipe); }
@@ -20,13 +20,13 @@ QtUi::QtToolkit::FormMaker FormBook::Maker() {
     auto it = recipes_.find(name);
     if (it == recipes_.end()) return nullptr;
     auto form = std::make_unique<ScriptedForm>();
-    form->spec.name = name;
-    form->spec.caption = name;
-    form->spec.clientWidth = 4500;
-    form->spec.clientHeight = 3000;
-    ui::ControlSpec ok = Row("OK", ui::ControlKind::CommandButton, {120, 120, 1200, 375});
+    form->table.name = name;
+    form->table.caption = name;
+    form->table.clientWidth = 4500;
+    form->table.clientHeight = 3000;
+    ui::ControlRow ok = Row("OK", ui::ControlKind::CommandButton, {120, 120, 1200, 375});
     ok.text = "OK";
-    form->spec.controls.push_back(ok);
+    form->table.controls.push_back(ok);
     // The log entries come first; a recipe's own handlers then run after them.
     form->load = [this, name](ui::Toolkit&) { log.push_back("load " + name); };
     form->activate = [this, name](ui::Toolkit&) { log.push_back("activate " + name); };

@@ -13,13 +13,13 @@
 namespace qttest {
 
 struct ScriptedForm final : ui::Form {
-  ui::FormSpec spec;
+  ui::FormTable table;
   std::function<void(ui::Toolkit&)> load;
   std::function<void(ui::Toolkit&)> activate;
   std::function<void(ui::Toolkit&, const std::string&)> click;
   std::function<bool(ui::Toolkit&)> closeBox;
 
-  const ui::FormSpec& Spec() const override { return spec; }
+  const ui::FormTable& Table() const override { return table; }
   void OnLoad(ui::Toolkit& tk) override {
     if (load) load(tk);
   }
@@ -58,7 +58,7 @@ auto Chain(First first, Then then) {
 }
 
 // A table row in twips.
-ui::ControlSpec Row(const std::string& name, ui::ControlKind kind, ui::Rect rect,
+ui::ControlRow Row(const std::string& name, ui::ControlKind kind, ui::Rect rect,
                     unsigned flags = 0, int tabIndex = 0);
 
 }  // namespace qttest

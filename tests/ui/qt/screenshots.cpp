@@ -21,7 +21,7 @@ namespace {
 class StillForm final : public ui::Form {
  public:
   explicit StillForm(std::unique_ptr<ui::Form> inner) : inner_(std::move(inner)) {}
-  const ui::FormSpec& Spec() const override { return inner_->Spec(); }
+  const ui::FormTable& Table() const override { return inner_->Table(); }
   void OnLoad(ui::Toolkit& tk) override { inner_->OnLoad(tk); }
 
  private:

@@ -74,7 +74,7 @@ class DrawingTest : public QObject {
 
  private:
   // A window of the test's own, drawn from `controls`, loaded but not shown.
-  QWidget* Draw(std::vector<ui::ControlSpec> controls);
+  QWidget* Draw(std::vector<ui::ControlRow> controls);
 
   std::unique_ptr<qttest::FormBook> book_ = std::make_unique<qttest::FormBook>();
   std::unique_ptr<QtUi::QtToolkit> tk_;
@@ -86,9 +86,9 @@ void DrawingTest::cleanup() {
   QCOMPARE(qttest::LeftoverWindows(), QStringList());
 }
 
-QWidget* DrawingTest::Draw(std::vector<ui::ControlSpec> controls) {
+QWidget* DrawingTest::Draw(std::vector<ui::ControlRow> controls) {
   book_->Add("SAMPLE", [controls](qttest::ScriptedForm& f) {
-    for (const auto& control : controls) f.spec.controls.push_back(control);
+    for (const auto& control : controls) f.table.controls.push_back(control);
   });
   tk_ = std::make_unique<QtUi::QtToolkit>(book_->Maker(), [] {});
   tk_->Get("SAMPLE", "OK");

@@ -86,7 +86,7 @@ QWidget* ToolkitTest::Open(const std::string& name) {
 void ToolkitTest::loadStepRunsBeforeTheWindowIsShownAndOnEveryLoad() {
   bool shownDuringLoad = true;
   book_->Add("A", [&](ScriptedForm& f) {
-    f.spec.controls.push_back(qttest::Row("Caption", ui::ControlKind::Label, {120, 600, 3000, 255}));
+    f.table.controls.push_back(qttest::Row("Caption", ui::ControlKind::Label, {120, 600, 3000, 255}));
     f.load = Chain(f.load, [&](ui::Toolkit& tk) {
       shownDuringLoad = tk_->Window("A")->isVisible();
       QCOMPARE(tk.Get("A", "Caption").Text(), std::string());
@@ -164,7 +164,7 @@ void ToolkitTest::activationComesAfterPaintingAndMayUnloadTheWindow() {
   PaintCounter counter;
   int paintsWhenActivated = -1;
   book_->Add("PROGRESS", [&](ScriptedForm& f) {
-    f.spec.modal = true;
+    f.table.modal = true;
     f.activate = Chain(f.activate, [&](ui::Toolkit& tk) {
       paintsWhenActivated = counter.paints;
       tk.Unload("PROGRESS");  // as a scan does when it ends
@@ -246,7 +246,7 @@ void ToolkitTest::closeBoxAsksTheWindow() {
 }
 
 void ToolkitTest::windowWithoutCloseBoxHasNone() {
-  book_->Add("A", [](ScriptedForm& f) { f.spec.closeBox = false; });
+  book_->Add("A", [](ScriptedForm& f) { f.table.closeBox = false; });
   tk_->Show("A");
   const Qt::WindowFlags flags = tk_->Window("A")->windowFlags();
   QVERIFY(flags & Qt::CustomizeWindowHint);
@@ -273,14 +273,14 @@ void ToolkitTest::endProgramEndsAtOnce() {
 
 void ToolkitTest::enterAndEscPressTheDefaultAndCancelButtons() {
   book_->Add("A", [](ScriptedForm& f) {
-    f.spec.controls[0].flags |= ui::kDefault;
+    f.table.controls[0].flags |= ui::kDefault;
     auto cancel = qttest::Row("Stop", ui::ControlKind::CommandButton, {1500, 120, 1200, 375},
                               ui::kCancel, 2);
     cancel.text = "Stop";
-    f.spec.controls.push_back(cancel);
+    f.table.controls.push_back(cancel);
     auto box = qttest::Row("Tick", ui::ControlKind::CheckBox, {120, 900, 3000, 255}, 0, 1);
     box.text = "Tick";
-    f.spec.controls.push_back(box);
+    f.table.controls.push_back(box);
   });
   QWidget* window = Open("A");
   QVERIFY(window);

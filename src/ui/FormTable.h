@@ -54,7 +54,7 @@ enum : unsigned {
   kFlat = 1u << 11,        // progress bar in flat appearance
 };
 
-struct ControlSpec {
+struct ControlRow {
   std::string name;
   ControlKind kind = ControlKind::Label;
   std::string text;
@@ -69,7 +69,7 @@ struct ControlSpec {
 };
 
 // A straight line drawn on the window (the about window's etched separator).
-struct LineSpec {
+struct LineRow {
   int x1 = 0;
   int y1 = 0;
   int x2 = 0;
@@ -80,7 +80,7 @@ struct LineSpec {
 
 enum class Border { FixedSingle, FixedDialog };
 
-struct FormSpec {
+struct FormTable {
   std::string name;  // "BEGIN_FRM"
   std::string caption;
   int clientWidth = 0;  // twips
@@ -90,10 +90,10 @@ struct FormSpec {
   bool hasIcon = true;  // the application icon in the title bar
   bool closeBox = true;  // a title-bar close box (and system menu)
   bool modal = false;    // shown modally over its caller, never a main window
-  std::vector<ControlSpec> controls;
-  std::vector<LineSpec> lines;
+  std::vector<ControlRow> controls;
+  std::vector<LineRow> lines;
 
-  const ControlSpec* Find(const std::string& controlName) const;
+  const ControlRow* Find(const std::string& controlName) const;
 };
 
 // Twips to pixels at 96 dots per inch.
