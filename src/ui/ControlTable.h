@@ -11,42 +11,42 @@ namespace ui {
 class Row {
  public:
   Row(std::string name, ControlKind kind, std::string text, Rect rect, int tabIndex) {
-    table_.name = std::move(name);
-    table_.kind = kind;
-    table_.text = std::move(text);
-    table_.rect = rect;
-    table_.tabIndex = tabIndex;
+    row_.name = std::move(name);
+    row_.kind = kind;
+    row_.text = std::move(text);
+    row_.rect = rect;
+    row_.tabIndex = tabIndex;
   }
 
   Row& In(std::string container) {
-    table_.container = std::move(container);
+    row_.container = std::move(container);
     return *this;
   }
   Row& WithFont(Font font) {
-    table_.font = std::move(font);
+    row_.font = std::move(font);
     return *this;
   }
   Row& TextColor(Color color) {
-    table_.foreColor = color;
+    row_.foreColor = color;
     return *this;
   }
   Row& BackColor(Color color) {
-    table_.backColor = color;
+    row_.backColor = color;
     return *this;
   }
   Row& Tip(std::string toolTip) {
-    table_.toolTip = std::move(toolTip);
+    row_.toolTip = std::move(toolTip);
     return *this;
   }
   Row& Flags(unsigned flags) {
-    table_.flags |= flags;
+    row_.flags |= flags;
     return *this;
   }
 
-  operator ControlRow() const { return table_; }
+  operator ControlRow() const { return row_; }
 
  private:
-  ControlRow table_;
+  ControlRow row_;
 };
 
 inline Row LabelRow(std::string name, std::string text, Rect rect, int tabIndex) {

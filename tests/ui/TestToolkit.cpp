@@ -6,8 +6,8 @@
 
 namespace uitest {
 
-TestControl::TestControl(const ui::ControlRow& table)
-    : table_(table), text_(table.text), visible_((table.flags & ui::kHidden) == 0) {}
+TestControl::TestControl(const ui::ControlRow& row)
+    : row_(row), text_(row.text), visible_((row.flags & ui::kHidden) == 0) {}
 
 std::string TestControl::Text() const {
   if (!IsList()) return text_;
@@ -28,7 +28,7 @@ void TestControl::InsertAtCaret(const std::string& text) {
 }
 
 void TestControl::SetChecked(int state) {
-  if (table_.kind == ui::ControlKind::CheckBox) checked_ = state == 0 ? 0 : 1;
+  if (row_.kind == ui::ControlKind::CheckBox) checked_ = state == 0 ? 0 : 1;
 }
 
 void TestControl::SetListIndex(int index) {
@@ -119,7 +119,7 @@ bool TestToolkit::Click(const std::string& form, const std::string& control) {
     ADD_FAILURE() << form << " has no control " << control;
     return false;
   }
-  if (it->second->Table().kind != ui::ControlKind::CommandButton) {
+  if (it->second->Row().kind != ui::ControlKind::CommandButton) {
     ADD_FAILURE() << form << "." << control << " is not a command button";
     return false;
   }
@@ -217,10 +217,10 @@ TestToolkit::Window* TestToolkit::LoadIfNeeded(const std::string& form) {
     return nullptr;
   }
   auto window = std::make_unique<Window>();
-  for (const auto& table : handlers->Table().controls) {
-    auto control = std::make_unique<TestControl>(table);
-    if (table.kind == ui::ControlKind::DriveList) control->Fill(drives_, selectedDrive_);
-    window->controls[table.name] = std::move(control);
+  for (const auto& row : handlers->Table().controls) {
+    auto control = std::make_unique<TestControl>(row);
+    if (row.kind == ui::ControlKind::DriveList) control->Fill(drives_, selectedDrive_);
+    window->controls[row.name] = std::move(control);
   }
   window->form = std::move(handlers);
   Window* loaded = window.get();

@@ -18,9 +18,9 @@ namespace uitest {
 // A control that holds its state in memory, starting from its table row.
 class TestControl final : public ui::Control {
  public:
-  explicit TestControl(const ui::ControlRow& table);
+  explicit TestControl(const ui::ControlRow& row);
 
-  const ui::ControlRow& Table() const { return table_; }
+  const ui::ControlRow& Row() const { return row_; }
 
   std::string Text() const override;
   void SetText(const std::string& text) override;
@@ -39,9 +39,9 @@ class TestControl final : public ui::Control {
   void Fill(std::vector<std::string> items, int selected);
 
  private:
-  bool IsList() const { return table_.kind == ui::ControlKind::DriveList; }
+  bool IsList() const { return row_.kind == ui::ControlKind::DriveList; }
 
-  ui::ControlRow table_;
+  ui::ControlRow row_;
   std::string text_;
   std::size_t caret_ = 0;
   bool visible_ = true;

@@ -11,7 +11,7 @@ namespace QtUi {
 // Makes the widget for the row inside `parent` (the window, or the picture box or frame that
 // holds it), placed and sized in pixels, with its font, colours, tool tip, cursor and
 // initial visibility. The widget's object name is the control's name.
-std::unique_ptr<WidgetControl> DrawControl(const ui::ControlRow& table, QWidget* parent);
+std::unique_ptr<WidgetControl> DrawControl(const ui::ControlRow& row, QWidget* parent);
 
 // Whether the kind takes the keyboard focus (and so has a place in the tab order).
 bool TakesFocus(ui::ControlKind kind);

@@ -4,13 +4,13 @@ namespace qttest {
 
 ui::ControlRow Row(const std::string& name, ui::ControlKind kind, ui::Rect rect, unsigned flags,
                     int tabIndex) {
-  ui::ControlRow table;
-  table.name = name;
-  table.kind = kind;
-  table.rect = rect;
-  table.flags = flags;
-  table.tabIndex = tabIndex;
-  return table;
+  ui::ControlRow row;
+  row.name = name;
+  row.kind = kind;
+  row.rect = rect;
+  row.flags = flags;
+  row.tabIndex = tabIndex;
+  return row;
 }
 
 void FormBook::Add(const std::string& name, Recipe recipe) { recipes_[name] = std::move(recipe); }
