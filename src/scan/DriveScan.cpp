@@ -28,11 +28,11 @@ ProgramFilesFinds ScanProgramFiles(const std::string& programFiles) {
   // Without a Program Files folder there is nothing to list; joining names to empty text
   // would name folders at the root of whatever drive is current.
   if (programFiles.empty()) return finds;
-  const std::string windowsUpdate = ScanSources::InFolder(programFiles, "WindowsUpdate");
+  const std::string windowsUpdate = TextTools::InFolder(programFiles, "WindowsUpdate");
   ScanSources::CollectQualifying(windowsUpdate, QuillfenSpecific::IsV3InventoryFile, finds.files);
-  ScanSources::CollectQualifying(ScanSources::InFolder(windowsUpdate, "V4"),
+  ScanSources::CollectQualifying(TextTools::InFolder(windowsUpdate, "V4"),
                                  QuillfenSpecific::IsV4File, finds.files);
-  const std::string officeUpdate = ScanSources::InFolder(programFiles, "OfficeUpdate");
+  const std::string officeUpdate = TextTools::InFolder(programFiles, "OfficeUpdate");
   if (ScanSources::FolderQualifies(officeUpdate, true)) finds.folders.push_back(officeUpdate);
   return finds;
 }
@@ -40,8 +40,7 @@ ProgramFilesFinds ScanProgramFiles(const std::string& programFiles) {
 }  // namespace
 
 std::string FindWindowsFolder(const std::string& driveRoot) {
-  std::string root = driveRoot;
-  if (!TextTools::EndsWith(root, "\\")) root += "\\";
+  const std::string root = TextTools::WithFinalSeparator(driveRoot);
 
   std::string candidate;
   if (FileTools::FolderExists(root + "WINNT")) {
@@ -56,7 +55,7 @@ std::string FindWindowsFolder(const std::string& driveRoot) {
   }
   if (candidate.empty() || !FileTools::FolderExists(candidate)) return {};
   // A picked drive root already ends in "\".
-  return TextTools::EndsWith(candidate, "\\") ? candidate : candidate + "\\";
+  return TextTools::WithFinalSeparator(candidate);
 }
 
 void ScanDrive(const std::string& driveText) {

@@ -5,6 +5,7 @@
 #include "scan/Resources.h"
 #include "scan/ScanSources.h"
 #include "system/FileTools.h"
+#include "system/TextTools.h"
 #include "system/UserDialogs.h"
 #include "system/WindowsApi.h"
 
@@ -40,7 +41,7 @@ void CopyFiles(const std::vector<std::string>& files, const std::string& saveFol
     const std::string& target = QuillfenSpecific::IsV4File(name) ? v4Folder : saveFolder;
     // The copy refuses a file onto itself (the scanned folder picked as the save place),
     // so such a file is reported here and stays as it was.
-    if (WindowsApi::CopyFileReplacing(source, ScanSources::InFolder(target, name)))
+    if (WindowsApi::CopyFileReplacing(source, TextTools::InFolder(target, name)))
       ++outcome.saved;
     else
       outcome.problems.push_back(FailureText::kCopyFile + source);
@@ -51,7 +52,7 @@ void CopyFolders(const std::vector<std::string>& folders, const std::string& sav
                  Outcome& outcome) {
   for (const auto& source : folders) {
     if (!FileTools::FolderExists(source)) continue;
-    const std::string target = ScanSources::InFolder(saveFolder, FileTools::LastPathPart(source));
+    const std::string target = TextTools::InFolder(saveFolder, FileTools::LastPathPart(source));
     if (FileTools::CopyFolder(source, target))
       ++outcome.saved;
     else
@@ -79,7 +80,7 @@ bool SaveResourceToFile(int resourceId, const std::string& path) {
 }
 
 bool WriteReadme(const std::string& saveFolder) {
-  const std::string path = ScanSources::InFolder(saveFolder, kReadmeName);
+  const std::string path = TextTools::InFolder(saveFolder, kReadmeName);
   if (FileTools::FileExists(path) && !WindowsApi::DeleteOneFile(path)) return false;
   return SaveResourceToFile(kReadmeResource, path);
 }
@@ -94,7 +95,7 @@ void SaveFoundFiles(const std::vector<std::string>& foundFiles,
   const std::string chosen = FileTools::BrowseForFolder(0, kPickerPrompt);
   if (chosen.empty()) return;
 
-  const std::string saveFolder = ScanSources::InFolder(chosen, kSaveFolderName);
+  const std::string saveFolder = TextTools::InFolder(chosen, kSaveFolderName);
   if (!MakeFolderIfMissing(saveFolder)) {
     // Without the save folder nothing can be saved; say so and stop.
     UserDialogs::ShowMessage(std::string(FailureText::kMakeFolder) + saveFolder +
@@ -103,7 +104,7 @@ void SaveFoundFiles(const std::vector<std::string>& foundFiles,
     return;
   }
   Outcome outcome;
-  const std::string v4Folder = ScanSources::InFolder(saveFolder, "V4");
+  const std::string v4Folder = TextTools::InFolder(saveFolder, "V4");
   // Without V4 the V4 files fail to copy and are listed too; the others are still saved.
   if (!MakeFolderIfMissing(v4Folder)) outcome.problems.push_back(FailureText::kMakeFolder + v4Folder);
 

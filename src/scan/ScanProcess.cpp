@@ -9,13 +9,14 @@
 #include "scan/ScanSources.h"
 #include "scan/TimeTools.h"
 #include "system/FileTools.h"
+#include "system/TextTools.h"
 #include "system/WindowsApi.h"
 #include "system/WindowsTools.h"
 
 namespace ScanProcess {
 namespace {
 
-using ScanSources::InFolder;
+using TextTools::InFolder;
 
 // The paths of one local scan, worked out once at its start.
 struct LocalPaths {

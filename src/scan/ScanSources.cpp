@@ -6,25 +6,18 @@
 
 namespace ScanSources {
 
-std::string InFolder(const std::string& folder, const std::string& name) {
-  if (TextTools::EndsWith(folder, "\\")) return folder + name;
-  return TextTools::JoinPath(folder, name);
-}
-
 std::vector<std::string> VisibleFiles(const std::string& folder) {
   std::vector<std::string> names;
   for (const auto& entry :
-       FileTools::ListVisible(InFolder(folder, "*.*"), FileTools::Mask::Files)) {
-    if (entry.attributes & WindowsApi::kAttrDirectory) continue;
+       FileTools::ListVisible(TextTools::InFolder(folder, "*.*"), FileTools::Mask::Files))
     names.push_back(entry.name);
-  }
   return names;
 }
 
 void CollectQualifying(const std::string& folder, NameTest wanted,
                        std::vector<std::string>& found) {
   for (const auto& name : VisibleFiles(folder)) {
-    const std::string path = InFolder(folder, name);
+    const std::string path = TextTools::InFolder(folder, name);
     if (wanted(name) && TimeTools::IsNotNewerThan(TimeTools::kAgeLimit, path))
       found.push_back(path);
   }

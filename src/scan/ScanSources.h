@@ -8,10 +8,6 @@ namespace ScanSources {
 
 using NameTest = bool (*)(const std::string& fileName);
 
-// folder & "\" & name, without doubling the separator after a folder that already ends in
-// one (a drive root such as "D:\").
-std::string InFolder(const std::string& folder, const std::string& name);
-
 // Bare names of the files directly in a folder that are neither hidden nor system, in the
 // order the file system lists them. Subfolders are not listed; a missing folder lists
 // nothing.

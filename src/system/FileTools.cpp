@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "system/TextTools.h"
 #include "system/UserDialogs.h"
 #include "system/WindowsTools.h"
 
@@ -15,10 +16,7 @@ bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
 // Folder operations take their argument with or without a final "\" and build child paths by
 // plain concatenation.
-std::string WithFinalSeparator(const std::string& folder) {
-  if (!folder.empty() && folder.back() == '\\') return folder;
-  return folder + "\\";
-}
+using TextTools::WithFinalSeparator;
 
 bool HasDirectoryBit(std::uint32_t attributes) {
   return attributes != WindowsApi::kInvalidAttributes && (attributes & kAttrDirectory) != 0;
@@ -45,13 +43,12 @@ bool CopyFolderLevel(const std::string& source, const std::string& destination,
   // A destination inside the source must not be copied into itself again and again.
   FirstVisit(destination, visited);
   bool ok = true;
+  // The listing carries each entry's attributes, so no entry is looked up a second time.
   for (const FindData& entry : ListVisible(source + "*.*", Mask::Files)) {
-    if (HasDirectoryBit(WindowsApi::FileAttributes(source + entry.name))) continue;
     if (!WindowsApi::CopyFileReplacing(source + entry.name, destination + entry.name)) ok = false;
   }
   for (const FindData& entry : ListVisible(source + "*", Mask::FilesAndFolders)) {
-    if (IsDotEntry(entry.name)) continue;
-    if (!HasDirectoryBit(WindowsApi::FileAttributes(source + entry.name))) continue;
+    if (IsDotEntry(entry.name) || !HasDirectoryBit(entry.attributes)) continue;
     if (!CopyFolderLevel(source + entry.name + "\\", destination + entry.name + "\\", visited))
       ok = false;
   }

@@ -19,8 +19,12 @@ bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  return folder + "\\" + name;
+std::string WithFinalSeparator(const std::string& folder) {
+  return EndsWith(folder, "\\") ? folder : folder + "\\";
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  return WithFinalSeparator(folder) + name;
 }
 
 }  // namespace TextTools

@@ -8,7 +8,10 @@ std::string ToLowerAscii(std::string text);
 // Without leading and trailing blanks (spaces only).
 std::string TrimSpaces(const std::string& text);
 bool EndsWith(const std::string& text, const std::string& tail);
-// folder & "\" & name, with exactly the characters given (no separator folding).
-std::string JoinPath(const std::string& folder, const std::string& name);
+// The folder with a final "\" (added when its last character is not one).
+std::string WithFinalSeparator(const std::string& folder);
+// folder & "\" & name, without doubling the separator after a folder that already ends in
+// one (a drive root such as "D:\").
+std::string InFolder(const std::string& folder, const std::string& name);
 
 }  // namespace TextTools
