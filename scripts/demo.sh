@@ -79,7 +79,7 @@ if [ "${1:-}" = "--prepare" ]; then
   exit 0
 fi
 
-[ -x "$build/src/app/quillfen" ] || "$here/scripts/build.sh"
+[ -x "$build/src/app/quillfen" ] || "$here/scripts/build.sh" quillfen
 root=$(mktemp -d "${TMPDIR:-/tmp}/quillfen-demo.XXXXXX")
 make_drives "$root"
 eval "$(environment "$root")"

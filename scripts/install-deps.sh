@@ -1,21 +1,47 @@
 #!/usr/bin/env bash
-# Installs, with apt, whatever the build, the tests and the program need and is missing.
+# Installs, with apt, whatever one purpose needs and is missing:
+#   install-deps.sh run    building and running the Linux program (the default)
+#   install-deps.sh test   everything the tests need besides: GoogleTest, the sanitizer and
+#                          fuzzer runtimes, the MinGW-w64 cross compilers and a 32-bit Wine
+# It uses sudo when not run as root.
 set -euo pipefail
-packages=(
+purpose=${1:-run}
+
+run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-wine
-  xvfb xauth x11-utils imagemagick xdg-utils xdotool
+  fonts-liberation fonts-wine xdg-utils
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
+  xvfb xauth x11-utils imagemagick xdotool
+  clang libclang-rt-14-dev
+  g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  wine wine32
+)
+
+packages=("${run_packages[@]}")
+case "$purpose" in
+  run) ;;
+  test) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ "${#missing[@]}" -gt 0 ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ "${#missing[@]}" -gt 0 ] || exit 0
+
+# The 32-bit Wine comes from the i386 architecture; a 64-bit-only Wine would run the 32-bit
+# test programs as silent no-ops.
+if printf '%s\n' "${missing[@]}" | grep -qx wine32 &&
+   ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

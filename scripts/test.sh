@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
-set -euo pipefail
+# Installs what is missing, then builds and runs every test suite, one step after another,
+# and prints each step's outcome at the end. Each step is scripts/ci/<step>.sh; it prints its
+# own summary. The run goes on past a failed step and fails at the end.
+set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/install-deps.sh"
-"$here/scripts/build.sh"
-build=${QUILLFEN_BUILD_DIR:-$here/build}
-export QT_QPA_PLATFORM=offscreen
-cd "$build"
-ctest --output-on-failure -j "$(nproc)" --timeout 300
+"$here/scripts/install-deps.sh" test || exit 1
+
+steps=(linux)
+results=()
+failed=0
+for step in "${steps[@]}"; do
+  echo "=== step $step"
+  start=$(date +%s)
+  if bash "$here/scripts/ci/$step.sh"; then outcome=passed; else outcome=FAILED; failed=1; fi
+  results+=("$(printf '%-12s %-7s %5ss' "$step" "$outcome" "$(( $(date +%s) - start ))")")
+done
+
+echo "=== summary"
+printf '%s\n' "${results[@]}"
+exit "$failed"

@@ -122,4 +122,14 @@ std::string LongTimeText(const LocalTime& time);
 // colon ("c: [/media/old]").
 std::vector<std::string> DriveEntries();
 
+// The machine's own spelling of paths, for what meets the machine outside the engine: the
+// folder picker, the shell opener, the current folder. On Windows the two are one.
+// A native path in Windows form, through the drive that holds it (a drive root keeps its
+// final "\"); empty text when no drive holds it.
+std::string WindowsPathOf(const std::string& nativePath);
+// The native path a Windows path names; nullopt when no drive holds it.
+std::optional<std::string> NativePathOf(const std::string& windowsPath);
+// The process's current folder in Windows form; empty text when no drive holds it.
+std::string CurrentFolder();
+
 }  // namespace WindowsApi

@@ -1,9 +1,12 @@
 #include "system/posix/PosixPaths.h"
 
+#include <unistd.h>
+
 #include <climits>
 #include <cstdlib>
 #include <vector>
 
+#include "system/WindowsApi.h"
 #include "system/posix/DriveTable.h"
 #include "system/posix/PathResolve.h"
 
@@ -96,3 +99,20 @@ std::string ToWindowsPath(const std::string& nativePath) {
 }
 
 }  // namespace PosixHost
+
+namespace WindowsApi {
+
+std::string WindowsPathOf(const std::string& nativePath) {
+  return PosixHost::ToWindowsPath(nativePath);
+}
+
+std::optional<std::string> NativePathOf(const std::string& windowsPath) {
+  return PosixHost::ToNativePath(windowsPath);
+}
+
+std::string CurrentFolder() {
+  char here[PATH_MAX];
+  return getcwd(here, sizeof here) ? PosixHost::ToWindowsPath(here) : "";
+}
+
+}  // namespace WindowsApi
