@@ -174,11 +174,40 @@ TEST(PosixRegistryFile, UnreadableLinesArePassedOver) {
       "REGEDIT4\n[HKEY_LOCAL_MACHINE\\K]\n\"a\"=dword:123456789\n\"b\"=hex:zz\n"
       "\"c\"=\"unterminated\n\"d\"\n\"e\"=hex(7):61,00,62,00,00\n\"f\"=hex:01,02\n");
   ASSERT_TRUE(tree.has_value());
-  const auto& values = tree->at("k").values;
+  const auto& values = tree->Find("k")->values;
   EXPECT_EQ(values.count("a") + values.count("b") + values.count("c") + values.count("d"), 0u);
   EXPECT_EQ(values.at("e").data, std::string("a\0b\0\0", 5));  // multi-text kept whole
   EXPECT_EQ(values.at("f").type, 3u);
   EXPECT_EQ(values.at("f").data, "\x01\x02");
+}
+
+}  // namespace
+
+namespace {
+
+std::string KeyOfDepth(std::size_t depth) {
+  std::string key = "[HKEY_LOCAL_MACHINE";
+  for (std::size_t i = 0; i < depth; ++i) key += "\\k";
+  return key + "]\n";
+}
+
+// A key nests at most as deep as the registry allows; a file with a deeper one cannot come from
+// a registry and opens no key at all, however long its key line (memory stays in proportion to
+// the file, not to the square of the key's depth).
+TEST(PosixRegistryFile, KeysDeeperThanTheRegistryAllowsMakeTheExportUnreadable) {
+  const std::string currentVersion =
+      "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"
+      "\"ProgramFilesDir\"=\"C:\\\\Program Files\"\n";
+  RegistryFile file("REGEDIT4\n" + KeyOfDepth(PosixHost::kMaxKeyDepth) + currentVersion);
+  RegistryKey* key = nullptr;
+  EXPECT_EQ(OpenMachineKey(kCurrentVersion, key), kErrorSuccess);
+  CloseKey(key);
+
+  for (std::size_t depth : {PosixHost::kMaxKeyDepth + 1, std::size_t{100000}}) {
+    file.Rewrite("REGEDIT4\n" + KeyOfDepth(depth) + currentVersion);
+    EXPECT_EQ(OpenMachineKey(kCurrentVersion, key), kErrorFileNotFound) << depth;
+    EXPECT_EQ(key, nullptr);
+  }
 }
 
 }  // namespace

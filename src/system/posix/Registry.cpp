@@ -51,9 +51,14 @@ std::shared_ptr<const RegistryTree> LoadedRegistry() {
   if (!in) return nullptr;
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  auto tree = ParseRegistryExport(bytes.str());
-  if (!tree) return nullptr;
-  cached = std::make_shared<const RegistryTree>(std::move(*tree));
+  // A file that cannot be read whole is no registry, and no failure may end the program.
+  try {
+    auto tree = ParseRegistryExport(bytes.str());
+    if (!tree) return nullptr;
+    cached = std::make_shared<const RegistryTree>(std::move(*tree));
+  } catch (const std::exception&) {
+    return nullptr;
+  }
   cachedStamp = stamp;
   return cached;
 }
@@ -74,9 +79,9 @@ long OpenMachineKey(const std::string& subKey, RegistryKey*& key) {
   if (!tree) return kErrorFileNotFound;  // no registry at all: no key opens
   std::string path = PosixHost::LowerAsciiText(subKey);
   while (!path.empty() && path.back() == '\\') path.pop_back();
-  auto found = tree->find(path);
-  if (found == tree->end()) return kErrorFileNotFound;
-  key = new RegistryKey{tree, &found->second};
+  const PosixHost::RegistryKeyData* found = tree->Find(path);
+  if (!found) return kErrorFileNotFound;
+  key = new RegistryKey{tree, found};
   return kErrorSuccess;
 }
 

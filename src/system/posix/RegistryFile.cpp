@@ -154,11 +154,15 @@ std::optional<std::string> KeyPath(std::string_view line) {
   return path;
 }
 
-void AddKeyWithParents(RegistryTree& tree, const std::string& path) {
-  tree[""];
-  for (std::size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1))
-    tree[path.substr(0, cut)];
-  tree[path];
+// The components of a key path, "" giving none.
+std::vector<std::string_view> KeyNames(std::string_view path) {
+  std::vector<std::string_view> names;
+  while (!path.empty()) {
+    const std::size_t cut = path.find('\\');
+    names.push_back(path.substr(0, cut));
+    path = cut == std::string_view::npos ? std::string_view() : path.substr(cut + 1);
+  }
+  return names;
 }
 
 void ParseValueLine(std::string_view line, bool wide, RegistryKeyData& key) {
@@ -183,6 +187,28 @@ void ParseValueLine(std::string_view line, bool wide, RegistryKeyData& key) {
 
 }  // namespace
 
+const RegistryKeyData* RegistryTree::Find(std::string_view path) const {
+  const RegistryKeyData* key = &hive_;
+  for (std::string_view name : KeyNames(path)) {
+    auto found = key->subkeys.find(LowerAsciiText(name));
+    if (found == key->subkeys.end()) return nullptr;
+    key = found->second.get();
+  }
+  return key;
+}
+
+RegistryKeyData* RegistryTree::Add(std::string_view path) {
+  const std::vector<std::string_view> names = KeyNames(path);
+  if (names.size() > kMaxKeyDepth) return nullptr;
+  RegistryKeyData* key = &hive_;
+  for (std::string_view name : names) {
+    auto& slot = key->subkeys[LowerAsciiText(name)];
+    if (!slot) slot = std::make_unique<RegistryKeyData>();
+    key = slot.get();
+  }
+  return key;
+}
+
 std::optional<RegistryTree> ParseRegistryExport(std::string_view fileBytes) {
   const std::vector<std::string> lines = LogicalLines(DecodeText(fileBytes));
   std::size_t first = 0;
@@ -205,8 +231,8 @@ std::optional<RegistryTree> ParseRegistryExport(std::string_view fileBytes) {
       auto path = KeyPath(line);
       current = nullptr;
       if (path) {
-        AddKeyWithParents(tree, *path);
-        current = &tree[*path];
+        current = tree.Add(*path);
+        if (!current) return std::nullopt;  // deeper than any registry holds
       }
     } else if (current && (line.front() == '"' || line.front() == '@')) {
       ParseValueLine(line, wide, *current);
