@@ -3,6 +3,7 @@
 #include "scan/SaveFolder.h"
 #include "scan/ScanProcess.h"
 #include "scan/ScanSources.h"
+#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
@@ -18,22 +19,20 @@ constexpr const char* kWindowsFolderPrompt =
 
 // What the drive's Program Files folder offers: V2/V3.1 files, then V4 files, and the
 // OfficeUpdate folder when it is worth copying whole (by the local scan's own rule).
-struct ProgramFilesFinds {
-  std::vector<std::string> files;
-  std::vector<std::string> folders;
-};
-
-ProgramFilesFinds ScanProgramFiles(const std::string& programFiles) {
-  ProgramFilesFinds finds;
+ScanSources::Finds ScanProgramFiles(const std::string& programFiles) {
+  ScanSources::Finds finds;
   // Without a Program Files folder there is nothing to list; joining names to empty text
   // would name folders at the root of whatever drive is current.
   if (programFiles.empty()) return finds;
   const std::string windowsUpdate = TextTools::InFolder(programFiles, "WindowsUpdate");
-  ScanSources::CollectQualifying(windowsUpdate, QuillfenSpecific::IsV3InventoryFile, finds.files);
+  ScanSources::CollectQualifying(windowsUpdate, QuillfenSpecific::IsV3InventoryFile, finds);
   ScanSources::CollectQualifying(TextTools::InFolder(windowsUpdate, "V4"),
-                                 QuillfenSpecific::IsV4File, finds.files);
+                                 QuillfenSpecific::IsV4File, finds);
   const std::string officeUpdate = TextTools::InFolder(programFiles, "OfficeUpdate");
-  if (ScanSources::FolderQualifies(officeUpdate, true)) finds.folders.push_back(officeUpdate);
+  const ScanSources::FolderVerdict verdict = ScanSources::JudgeFolder(officeUpdate, true);
+  if (verdict.qualifies) finds.folders.push_back(officeUpdate);
+  if (!verdict.unreadable.empty())
+    finds.problems.push_back(FailureText::kReadFolder + verdict.unreadable);
   return finds;
 }
 
@@ -60,7 +59,7 @@ std::string FindWindowsFolder(const std::string& driveRoot) {
 
 void ScanDrive(const std::string& driveText) {
   const std::string root = driveText.substr(0, 2) + "\\";
-  ProgramFilesFinds finds = ScanProgramFiles(WindowsTools::FindProgramFilesFolder(root));
+  ScanSources::Finds finds = ScanProgramFiles(WindowsTools::FindProgramFilesFolder(root));
 
   // Without a Windows folder the scan ends silently and drops what it found.
   const std::string windowsFolder = FindWindowsFolder(root);
@@ -68,7 +67,7 @@ void ScanDrive(const std::string& driveText) {
   if (QuillfenSpecific::FindV4Log(windowsFolder))
     finds.files.push_back(QuillfenSpecific::V4LogPath);
 
-  SaveFolder::SaveFoundFiles(finds.files, finds.folders);
+  SaveFolder::SaveFoundFiles(finds);
 }
 
 }  // namespace ScanProcess

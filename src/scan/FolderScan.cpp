@@ -15,9 +15,9 @@ bool IsAnyWantedName(const std::string& fileName) {
 }  // namespace
 
 void ScanFolder(const std::string& folder) {
-  std::vector<std::string> found;
-  ScanSources::CollectQualifying(folder, IsAnyWantedName, found);
-  SaveFolder::SaveFoundFiles(found);
+  ScanSources::Finds finds;
+  ScanSources::CollectQualifying(folder, IsAnyWantedName, finds);
+  SaveFolder::SaveFoundFiles(finds);
 }
 
 }  // namespace ScanProcess

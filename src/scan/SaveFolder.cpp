@@ -1,9 +1,9 @@
 #include "scan/SaveFolder.h"
 
-#include "scan/FailureText.h"
 #include "scan/QuillfenSpecific.h"
 #include "scan/Resources.h"
 #include "scan/ScanSources.h"
+#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
@@ -22,51 +22,40 @@ constexpr const char* kPickerPrompt = "Where would you like to save your Windows
 constexpr const char* kSaved =
     "Your files have successfully been saved. Press OK to open the save directory.";
 
-// What one run of the save sequence managed, and each thing it could not do.
-struct Outcome {
-  int saved = 0;
-  std::vector<std::string> problems;
-};
-
-bool MakeFolderIfMissing(const std::string& folder) {
-  return FileTools::FolderExists(folder) || WindowsApi::MakeFolder(folder);
-}
-
 void CopyFiles(const std::vector<std::string>& files, const std::string& saveFolder,
-               const std::string& v4Folder, Outcome& outcome) {
+               const std::string& v4Folder, FileTools::CopyRun& run) {
   for (const auto& source : files) {
     // A file that has gone since the scan is passed over without a word.
     if (!FileTools::FileExists(source)) continue;
     const std::string name = FileTools::LastPathPart(source);
     const std::string& target = QuillfenSpecific::IsV4File(name) ? v4Folder : saveFolder;
     // The copy refuses a file onto itself (the scanned folder picked as the save place),
-    // so such a file is reported here and stays as it was.
-    if (WindowsApi::CopyFileReplacing(source, TextTools::InFolder(target, name)))
-      ++outcome.saved;
-    else
-      outcome.problems.push_back(FailureText::kCopyFile + source);
+    // so such a file is reported and stays as it was.
+    run.CopyFile(source, TextTools::InFolder(target, name), source);
   }
 }
 
 void CopyFolders(const std::vector<std::string>& folders, const std::string& saveFolder,
-                 Outcome& outcome) {
+                 FileTools::CopyRun& run) {
   for (const auto& source : folders) {
     if (!FileTools::FolderExists(source)) continue;
-    const std::string target = TextTools::InFolder(saveFolder, FileTools::LastPathPart(source));
-    if (FileTools::CopyFolder(source, target))
-      ++outcome.saved;
-    else
-      outcome.problems.push_back(FailureText::kCopyFolder + source);
+    // Its failures are listed with the others in the one box at the end.
+    FileTools::CopyFolderInto(run, source,
+                              TextTools::InFolder(saveFolder, FileTools::LastPathPart(source)));
   }
 }
 
-std::string ProblemReport(const std::string& saveFolder, const Outcome& outcome) {
-  std::string text = "Saving to " + saveFolder + " did not fully succeed:\n";
-  for (const auto& problem : outcome.problems) text += "\n" + problem;
-  text += outcome.saved > 0
-              ? "\n\nThe other files have been saved. Press OK to open the save directory."
-              : "\n\nNo file has been saved.";
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += "\n" + line;
   return text;
+}
+
+std::string ProblemReport(const std::string& saveFolder, const std::vector<std::string>& problems,
+                          bool savedAny) {
+  return "Saving to " + saveFolder + " did not fully succeed:\n" + Lines(problems) +
+         (savedAny ? "\n\nThe other files have been saved. Press OK to open the save directory."
+                   : "\n\nNo file has been saved.");
 }
 
 }  // namespace
@@ -85,10 +74,15 @@ bool WriteReadme(const std::string& saveFolder) {
   return SaveResourceToFile(kReadmeResource, path);
 }
 
-void SaveFoundFiles(const std::vector<std::string>& foundFiles,
-                    const std::vector<std::string>& foundFolders) {
-  if (foundFiles.empty() && foundFolders.empty()) {
-    UserDialogs::ShowMessage(kNothingFound, Icon::Critical);
+void SaveFoundFiles(const std::vector<std::string>& foundFiles) {
+  SaveFoundFiles(ScanSources::Finds{foundFiles, {}, {}});
+}
+
+void SaveFoundFiles(const ScanSources::Finds& finds) {
+  if (finds.files.empty() && finds.folders.empty()) {
+    // A folder that could not be read may have held files: say which, beside "none found".
+    UserDialogs::ShowMessage(kNothingFound + (finds.problems.empty() ? "" : "\n" + Lines(finds.problems)),
+                             Icon::Critical);
     return;
   }
   UserDialogs::ShowMessage(kAskForLocation, Icon::Information);
@@ -96,33 +90,34 @@ void SaveFoundFiles(const std::vector<std::string>& foundFiles,
   if (chosen.empty()) return;
 
   const std::string saveFolder = TextTools::InFolder(chosen, kSaveFolderName);
-  if (!MakeFolderIfMissing(saveFolder)) {
+  FileTools::CopyRun run;
+  if (!run.MakeFolder(saveFolder)) {
     // Without the save folder nothing can be saved; say so and stop.
-    UserDialogs::ShowMessage(std::string(FailureText::kMakeFolder) + saveFolder +
-                                 "\n\nNo file has been saved.",
+    UserDialogs::ShowMessage(run.Failures().front() + "\n\nNo file has been saved.",
                              Icon::Critical);
     return;
   }
-  Outcome outcome;
   const std::string v4Folder = TextTools::InFolder(saveFolder, "V4");
   // Without V4 the V4 files fail to copy and are listed too; the others are still saved.
-  if (!MakeFolderIfMissing(v4Folder)) outcome.problems.push_back(FailureText::kMakeFolder + v4Folder);
+  run.MakeFolder(v4Folder);
+  CopyFiles(finds.files, saveFolder, v4Folder, run);
+  CopyFolders(finds.folders, saveFolder, run);
 
-  CopyFiles(foundFiles, saveFolder, v4Folder, outcome);
-  CopyFolders(foundFolders, saveFolder, outcome);
-
-  if (FileTools::FolderExists(v4Folder) && FileTools::CountFiles(v4Folder, false) < 1 &&
-      !WindowsApi::RemoveEmptyFolder(v4Folder))
-    outcome.problems.push_back(FailureText::kRemoveFolder + v4Folder);
+  // An empty V4 left behind harms nothing, so a failure to remove it is not worth a word.
+  if (FileTools::FolderExists(v4Folder) && FileTools::CountFiles(v4Folder, false) < 1)
+    WindowsApi::RemoveEmptyFolder(v4Folder);
   WriteReadme(saveFolder);  // a README that cannot be written is passed over silently
 
-  if (outcome.problems.empty()) {
+  std::vector<std::string> problems = finds.problems;
+  problems.insert(problems.end(), run.Failures().begin(), run.Failures().end());
+  if (problems.empty()) {
     UserDialogs::ShowMessage(kSaved, Icon::Information);
     FileTools::OpenInShell(saveFolder);
     return;
   }
-  UserDialogs::ShowMessage(ProblemReport(saveFolder, outcome), Icon::Critical);
-  if (outcome.saved > 0) FileTools::OpenInShell(saveFolder);
+  const bool savedAny = run.Copied() > 0;
+  UserDialogs::ShowMessage(ProblemReport(saveFolder, problems, savedAny), Icon::Critical);
+  if (savedAny) FileTools::OpenInShell(saveFolder);
 }
 
 }  // namespace SaveFolder

@@ -2,12 +2,12 @@
 #include "scan/ScanProcess.h"
 
 #include "scan/ConsoleTools.h"
-#include "scan/FailureText.h"
 #include "scan/QuillfenSpecific.h"
 #include "scan/SaveFolder.h"
 #include "scan/ScanOptions.h"
 #include "scan/ScanSources.h"
 #include "scan/TimeTools.h"
+#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/WindowsApi.h"
@@ -42,8 +42,9 @@ LocalPaths WorkOutPaths() {
   return paths;
 }
 
-// Writes console lines and carries out the single file operations of the scan, reporting
-// each one that fails as its own line so that the scan can go on.
+// Writes console lines and carries out the single file operations of the scan through one
+// copy run, writing each failure as its own line as soon as it happens, so that the scan can
+// go on and the console tells every failure once.
 class ScanLog {
  public:
   explicit ScanLog(ScreenPorts::TextBox& console) : console_(console) {}
@@ -52,9 +53,10 @@ class ScanLog {
     ConsoleTools::ConsoleWrite(console_, TimeTools::NowText() + " - " + message, true);
   }
 
-  void MakeFolderIfMissing(const std::string& folder) {
-    if (!FileTools::FolderExists(folder) && !WindowsApi::MakeFolder(folder))
-      Line(FailureText::kMakeFolder + folder);
+  bool MakeFolderIfMissing(const std::string& folder) {
+    const bool made = run_.MakeFolder(folder);
+    TellFailures();
+    return made;
   }
   void RemoveFolder(const std::string& folder) {
     if (!WindowsApi::RemoveEmptyFolder(folder)) Line(FailureText::kRemoveFolder + folder);
@@ -62,14 +64,35 @@ class ScanLog {
   // `name` is how the console names the file: the name it was found under.
   void CopyFile(const std::string& source, const std::string& destination,
                 const std::string& name) {
-    if (!WindowsApi::CopyFileReplacing(source, destination)) Line(FailureText::kCopyFile + name);
+    run_.CopyFile(source, destination, name);
+    TellFailures();
   }
   void CopyFolder(const std::string& source, const std::string& destination) {
-    if (!FileTools::CopyFolder(source, destination)) Line(FailureText::kCopyFolder + source);
+    const bool whole = FileTools::CopyFolderInto(run_, source, destination);
+    TellFailures();
+    if (!whole) FileTools::TellCopyFolderFailed();
   }
+  // Names of the files directly in a folder; one that cannot be read is said.
+  std::vector<std::string> VisibleFiles(const std::string& folder) {
+    std::vector<std::string> problems;
+    auto names = ScanSources::VisibleFiles(folder, problems);
+    for (const auto& problem : problems) Line(problem);
+    return names;
+  }
+  void CannotRead(const std::string& folder) { Line(FailureText::kReadFolder + folder); }
+
+  // Whether a file of this scan was to be saved and could not be.
+  bool CopyFailed() const { return run_.CopyFailed(); }
 
  private:
+  void TellFailures() {
+    const auto& failures = run_.Failures();
+    for (; told_ < failures.size(); ++told_) Line(failures[told_]);
+  }
+
   ScreenPorts::TextBox& console_;
+  FileTools::CopyRun run_;
+  std::size_t told_ = 0;
 };
 
 // Lines 4 and 5: a wanted name is copied when it is not too new, and named either way.
@@ -85,14 +108,14 @@ void TakeIfNotTooNew(ScanLog& log, const std::string& folder, const std::string&
 }
 
 void ScanV3Phase(ScanLog& log, const LocalPaths& paths) {
-  for (const auto& name : ScanSources::VisibleFiles(paths.windowsUpdate)) {
+  for (const auto& name : log.VisibleFiles(paths.windowsUpdate)) {
     if (QuillfenSpecific::IsV3InventoryFile(name))
       TakeIfNotTooNew(log, paths.windowsUpdate, name, paths.save);
   }
 }
 
 void ScanV4Phase(ScanLog& log, const LocalPaths& paths) {
-  for (const auto& name : ScanSources::VisibleFiles(paths.v4)) {
+  for (const auto& name : log.VisibleFiles(paths.v4)) {
     // The V4 save folder is made for the first listed file, whatever its name; the clean-up
     // below removes it again when nothing was put in it.
     log.MakeFolderIfMissing(paths.v4Save);
@@ -116,7 +139,12 @@ void ScanV4Phase(ScanLog& log, const LocalPaths& paths) {
 }
 
 void ScanOfficeUpdatePhase(ScanLog& log, const LocalPaths& paths) {
-  if (!ScanSources::FolderQualifies(paths.officeUpdate, true)) {
+  const ScanSources::FolderVerdict verdict = ScanSources::JudgeFolder(paths.officeUpdate, true);
+  if (!verdict.unreadable.empty()) {
+    log.CannotRead(verdict.unreadable);
+    return;
+  }
+  if (!verdict.qualifies) {
     log.Line("No corresponding OfficeUpdate directory found.");
     return;
   }
@@ -125,10 +153,11 @@ void ScanOfficeUpdatePhase(ScanLog& log, const LocalPaths& paths) {
 }
 
 // Only files at the root of WUTemp make it worth copying; the copy then takes the whole
-// tree. No console line, whatever the flags say.
+// tree. No console line, whatever the flags say, unless the folder cannot be read.
 void CopyWUTemp(ScanLog& log, const LocalPaths& paths) {
-  if (ScanSources::FolderQualifies(paths.wuTemp, false))
-    log.CopyFolder(paths.wuTemp, InFolder(paths.save, "WUTemp"));
+  const ScanSources::FolderVerdict verdict = ScanSources::JudgeFolder(paths.wuTemp, false);
+  if (!verdict.unreadable.empty()) log.CannotRead(verdict.unreadable);
+  if (verdict.qualifies) log.CopyFolder(paths.wuTemp, InFolder(paths.save, "WUTemp"));
 }
 
 void FinishSaveFolder(ScanLog& log, const LocalPaths& paths,
@@ -140,7 +169,20 @@ void FinishSaveFolder(ScanLog& log, const LocalPaths& paths,
     return;
   }
   if (FileTools::FolderExists(paths.save)) log.RemoveFolder(paths.save);
-  log.Line("Scan ended. No corresponding files have been found.");
+  // After files were found and failed to copy, "none found" would contradict the lines above.
+  log.Line(log.CopyFailed() ? "Scan ended. None of the files found could be saved."
+                            : "Scan ended. No corresponding files have been found.");
+}
+
+// Step 4: a WindowsUpdate folder that holds no file it could be seen to hold. One that could
+// not be read may hold files all the same, so it is not called empty.
+void AbortWhenNothingToScan(ScanLog& log, const LocalPaths& paths, const FileTools::FileCount& count) {
+  if (count.unreadable.empty()) {
+    log.Line("The WindowsUpdate directory exists but is empty. Scan aborted.");
+    return;
+  }
+  if (count.unreadable != paths.windowsUpdate) log.CannotRead(count.unreadable);
+  log.Line("The WindowsUpdate directory exists but cannot be read. Scan aborted.");
 }
 
 void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton) {
@@ -159,12 +201,14 @@ void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton) {
              ". Scan aborted.");
     return;
   }
-  if (FileTools::CountFiles(paths.windowsUpdate, true) <= 0) {
-    log.Line("The WindowsUpdate directory exists but is empty. Scan aborted.");
+  const FileTools::FileCount count = FileTools::CountFilesIn(paths.windowsUpdate, true);
+  if (count.files <= 0) {
+    AbortWhenNothingToScan(log, paths, count);
     return;
   }
 
-  log.MakeFolderIfMissing(paths.save);
+  // Without the save folder nothing can be saved: its one line ends the scan.
+  if (!log.MakeFolderIfMissing(paths.save)) return;
   if (scanV3) ScanV3Phase(log, paths);
   if (scanV4) ScanV4Phase(log, paths);
   if (scanOU) ScanOfficeUpdatePhase(log, paths);

@@ -1,31 +1,37 @@
 #include "scan/ScanSources.h"
 
 #include "scan/TimeTools.h"
+#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 
 namespace ScanSources {
 
-std::vector<std::string> VisibleFiles(const std::string& folder) {
+std::vector<std::string> VisibleFiles(const std::string& folder,
+                                      std::vector<std::string>& problems) {
+  std::vector<WindowsApi::FindData> entries;
+  if (FileTools::ReadFolder(folder, FileTools::Mask::Files, entries) ==
+      FileTools::Read::Unreadable)
+    problems.push_back(FailureText::kReadFolder + folder);
   std::vector<std::string> names;
-  for (const auto& entry :
-       FileTools::ListVisible(TextTools::InFolder(folder, "*.*"), FileTools::Mask::Files))
-    names.push_back(entry.name);
+  for (const auto& entry : entries) names.push_back(entry.name);
   return names;
 }
 
-void CollectQualifying(const std::string& folder, NameTest wanted,
-                       std::vector<std::string>& found) {
-  for (const auto& name : VisibleFiles(folder)) {
+void CollectQualifying(const std::string& folder, NameTest wanted, Finds& finds) {
+  for (const auto& name : VisibleFiles(folder, finds.problems)) {
     const std::string path = TextTools::InFolder(folder, name);
     if (wanted(name) && TimeTools::IsNotNewerThan(TimeTools::kAgeLimit, path))
-      found.push_back(path);
+      finds.files.push_back(path);
   }
 }
 
-bool FolderQualifies(const std::string& folder, bool countSubfolders) {
-  return FileTools::FolderYear(folder) < TimeTools::kAgeLimit && FileTools::FolderExists(folder) &&
-         FileTools::CountFiles(folder, countSubfolders) > 0;
+FolderVerdict JudgeFolder(const std::string& folder, bool countSubfolders) {
+  if (FileTools::FolderYear(folder) >= TimeTools::kAgeLimit || !FileTools::FolderExists(folder))
+    return {};
+  const FileTools::FileCount count = FileTools::CountFilesIn(folder, countSubfolders);
+  if (count.files > 0) return {true, {}};
+  return {false, count.unreadable};
 }
 
 }  // namespace ScanSources

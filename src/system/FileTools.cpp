@@ -31,25 +31,46 @@ bool FirstVisit(const std::string& folder, Visited& visited) {
   return !id || visited.insert(*id).second;
 }
 
-// One level of CopyFolder. Unlike a listing that stops at the first failure, it goes on with
-// the remaining files and subfolders, so one locked file never costs the user the rest.
-bool CopyFolderLevel(const std::string& source, const std::string& destination,
+// "C:\" (or "C:"): the one folder that lists no "." and "..".
+bool IsDriveRoot(const std::string& folder) {
+  return folder.size() <= 3 && folder.size() >= 2 && folder[1] == ':' &&
+         (folder.size() == 2 || folder[2] == '\\');
+}
+
+std::string WithoutFinalSeparator(const std::string& folder) {
+  return IsDriveRoot(folder) || !TextTools::EndsWith(folder, "\\")
+             ? folder
+             : folder.substr(0, folder.size() - 1);
+}
+
+// One level of a folder copy. It goes on with the remaining files and subfolders past a
+// failure, so one locked file never costs the user the rest; all files of a folder are
+// copied before its subfolders.
+bool CopyFolderLevel(CopyRun& run, const std::string& source, const std::string& destination,
                      Visited& visited) {
   if (!FirstVisit(source, visited)) return true;  // entered already through another path
-  if (!FolderExists(destination) &&
-      !WindowsApi::MakeFolder(destination.substr(0, destination.size() - 1))) {
-    return false;  // nothing can be copied into a folder that cannot be made
-  }
+  // Nothing can be copied into a folder that cannot be made.
+  if (!run.MakeFolder(WithoutFinalSeparator(destination))) return false;
   // A destination inside the source must not be copied into itself again and again.
   FirstVisit(destination, visited);
+  std::vector<FindData> entries;
+  if (ReadFolder(source, Mask::FilesAndFolders, entries) != Read::Listed) {
+    // A source that vanished since it was found is as unreadable as one that cannot be
+    // listed: either way its files are not saved.
+    run.CannotRead(WithoutFinalSeparator(source));
+    return false;
+  }
   bool ok = true;
   // The listing carries each entry's attributes, so no entry is looked up a second time.
-  for (const FindData& entry : ListVisible(source + "*.*", Mask::Files)) {
-    if (!WindowsApi::CopyFileReplacing(source + entry.name, destination + entry.name)) ok = false;
+  for (const FindData& entry : entries) {
+    if (HasDirectoryBit(entry.attributes)) continue;
+    if (!run.CopyFile(source + entry.name, destination + entry.name, source + entry.name))
+      ok = false;
   }
-  for (const FindData& entry : ListVisible(source + "*", Mask::FilesAndFolders)) {
-    if (IsDotEntry(entry.name) || !HasDirectoryBit(entry.attributes)) continue;
-    if (!CopyFolderLevel(source + entry.name + "\\", destination + entry.name + "\\", visited))
+  for (const FindData& entry : entries) {
+    if (!HasDirectoryBit(entry.attributes)) continue;
+    if (!CopyFolderLevel(run, source + entry.name + "\\", destination + entry.name + "\\",
+                         visited))
       ok = false;
   }
   return ok;
@@ -72,6 +93,23 @@ std::vector<FindData> ListVisible(const std::string& pattern, Mask mask) {
   return visible;
 }
 
+Read ReadFolder(const std::string& folder, Mask mask, std::vector<FindData>& entries) {
+  entries.clear();
+  const std::string base = WithFinalSeparator(folder);
+  std::vector<FindData> all;
+  if (!WindowsApi::ListFolder(base + "*.*", all)) {
+    if (!FolderExists(base)) return Read::Missing;
+    return IsDriveRoot(base) ? Read::Listed : Read::Unreadable;
+  }
+  for (FindData& entry : all) {
+    if (IsDotEntry(entry.name)) continue;
+    if (entry.attributes & (WindowsApi::kAttrHidden | WindowsApi::kAttrSystem)) continue;
+    if (mask == Mask::Files && (entry.attributes & kAttrDirectory)) continue;
+    entries.push_back(std::move(entry));
+  }
+  return Read::Listed;
+}
+
 bool FileExists(const std::string& path) { return !ListVisible(path, Mask::Files).empty(); }
 
 bool FolderExists(const std::string& path) {
@@ -80,30 +118,40 @@ bool FolderExists(const std::string& path) {
 
 namespace {
 
-int CountFilesIn(const std::string& base, bool recurse, Visited& visited) {
-  if (!FolderExists(base)) return -1;
-  if (!FirstVisit(base, visited)) return 0;
+void CountLevel(const std::string& base, bool recurse, Visited& visited, FileCount& count) {
+  if (!FirstVisit(base, visited)) return;
   std::vector<FindData> entries;
-  if (!WindowsApi::ListFolder(base + "*.*", entries)) return 0;
-  int count = 0;
+  if (!WindowsApi::ListFolder(base + "*.*", entries)) {
+    // Only a drive root can list nothing at all; anywhere else the folder was not read.
+    if (!IsDriveRoot(base) && count.unreadable.empty())
+      count.unreadable = WithoutFinalSeparator(base);
+    return;
+  }
   for (const FindData& entry : entries) {
     if (IsDotEntry(entry.name)) continue;
     if (!(entry.attributes & kAttrDirectory)) {
-      ++count;
+      ++count.files;
     } else if (recurse) {
+      const std::string inner = base + entry.name + "\\";
       // A subfolder that vanished since the listing counts as empty, not as -1.
-      const int inner = CountFilesIn(base + entry.name + "\\", true, visited);
-      if (inner > 0) count += inner;
+      if (FolderExists(inner)) CountLevel(inner, true, visited, count);
     }
   }
-  return count;
 }
 
 }  // namespace
 
-int CountFiles(const std::string& folder, bool recurse) {
+FileCount CountFilesIn(const std::string& folder, bool recurse) {
+  const std::string base = WithFinalSeparator(folder);
+  if (!FolderExists(base)) return {-1, {}};
   Visited visited;
-  return CountFilesIn(WithFinalSeparator(folder), recurse, visited);
+  FileCount count;
+  CountLevel(base, recurse, visited, count);
+  return count;
+}
+
+int CountFiles(const std::string& folder, bool recurse) {
+  return CountFilesIn(folder, recurse).files;
 }
 
 int FolderYear(const std::string& folder) {
@@ -120,13 +168,20 @@ int FileYear(const std::string& path) {
   return modified ? modified->year : -1;
 }
 
-bool CopyFolder(const std::string& source, const std::string& destination) {
+bool CopyFolderInto(CopyRun& run, const std::string& source, const std::string& destination) {
   Visited visited;
-  const bool ok =
-      CopyFolderLevel(WithFinalSeparator(source), WithFinalSeparator(destination), visited);
-  if (!ok) {
-    UserDialogs::ShowMessage("Error copying directory", UserDialogs::Icon::Exclamation);
-  }
+  return CopyFolderLevel(run, WithFinalSeparator(source), WithFinalSeparator(destination),
+                         visited);
+}
+
+void TellCopyFolderFailed() {
+  UserDialogs::ShowMessage("Error copying directory", UserDialogs::Icon::Exclamation);
+}
+
+bool CopyFolder(const std::string& source, const std::string& destination) {
+  CopyRun run;
+  const bool ok = CopyFolderInto(run, source, destination);
+  if (!ok) TellCopyFolderFailed();
   return ok;
 }
 

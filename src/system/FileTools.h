@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "system/CopyRun.h"
 #include "system/WindowsApi.h"
 
 namespace FileTools {
@@ -14,6 +15,12 @@ namespace FileTools {
 enum class Mask { Files, FilesAndFolders };
 std::vector<WindowsApi::FindData> ListVisible(const std::string& pattern, Mask mask);
 
+// The visible entries directly in a folder ("." and ".." left out). A missing folder holds
+// nothing. A folder that exists but cannot be listed is Unreadable, never empty: any folder
+// but a drive root lists "." and "..", so a listing that returns nothing there has failed.
+enum class Read { Listed, Missing, Unreadable };
+Read ReadFolder(const std::string& folder, Mask mask, std::vector<WindowsApi::FindData>& entries);
+
 // True when the path (wildcards allowed) names an existing, visible file.
 bool FileExists(const std::string& path);
 // True when the path names an existing folder (hidden and system ones too).
@@ -22,15 +29,26 @@ bool FolderExists(const std::string& path);
 // -1 when the folder does not exist, 0 when it cannot be listed. The count is a 32-bit
 // integer, so it never wraps for any tree a disk can hold.
 int CountFiles(const std::string& folder, bool recurse);
+// The same count, and the first folder of the tree that could not be listed (without a final
+// "\"; empty when every folder was), so that "cannot be read" is never taken for "empty".
+struct FileCount {
+  int files = 0;
+  std::string unreadable;
+};
+FileCount CountFilesIn(const std::string& folder, bool recurse);
 // Year of a folder's last modification in local time; -1 when missing or on any failure.
 int FolderYear(const std::string& folder);
 // Year of a file's last modification in local time; -1 when the file is missing, hidden,
 // system or a folder.
 int FileYear(const std::string& path);
 // Copies a folder tree (visible entries only), replacing files of the same name. Goes on
-// past a failure; when anything could not be made or copied it shows one
+// past a failure; when anything could not be made, read or copied it shows one
 // "Error copying directory" box and returns false.
 bool CopyFolder(const std::string& source, const std::string& destination);
+// The same copy as one step of a larger run: failures go to the run and no box is shown.
+bool CopyFolderInto(CopyRun& run, const std::string& source, const std::string& destination);
+// The box CopyFolder shows when a copy did not succeed whole.
+void TellCopyFolderFailed();
 // Opens a path in the desktop's shell; the outcome is not examined.
 void OpenInShell(const std::string& path);
 // The folder picker (every caller passes owner 0): the chosen folder, or empty text.

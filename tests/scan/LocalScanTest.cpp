@@ -227,23 +227,34 @@ TEST_F(LocalScan, AFailedCopyIsItsOwnLineAndTheScanGoesOn) {
   EXPECT_EQ(tree.Read("c/CVL_SAVE/a.w98/kept.txt"), "in the way");
 }
 
-TEST_F(LocalScan, FoldersThatCannotBeMadeAreSaidAndNothingIsClaimed) {
+TEST_F(LocalScan, ASaveFolderThatCannotBeMadeEndsTheScanWithItsOneLine) {
   tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
   tree.File("c/Program Files/WindowsUpdate/V4/iuhist.xml", "h", 2004);
   OfficeUpdate();
   tree.File("c/CVL_SAVE", "a file where the save folder should be");
 
+  EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE");
+  EXPECT_EQ(tree.Read("c/CVL_SAVE"), "a file where the save folder should be");
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_FALSE(openButton.visible);
+}
+
+TEST_F(LocalScan, FilesFoundButNotSavedAreNeverCalledNotFound) {
+  tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
+  tree.File("c/Program Files/WindowsUpdate/V4/iuhist.xml", "h", 2004);
+  // Empty folders where the files should go: every copy fails and no file is in the way.
+  tree.Folder("c/CVL_SAVE/a.w98");
+  tree.Folder("c/CVL_SAVE/V4/iuhist.xml");
+  SetFlags(true, true, false);
+
   EXPECT_EQ(ScanLocal(),
-            Lines({"<t> - Could not create directory: C:\\CVL_SAVE",
-                   "<t> - File found: a.w98", "<t> - Could not copy file: a.w98",
-                   "<t> - Could not create directory: C:\\CVL_SAVE\\V4",
+            Lines({"<t> - File found: a.w98", "<t> - Could not copy file: a.w98",
                    "<t> - File found: iuhist.xml", "<t> - Could not copy file: iuhist.xml",
                    "<t> - No corresponding Windows Update V4 log has been found.",
-                   "<t> - No valid Windows Update V4 files found.", kOfficeUpdateLine,
-                   "<t> - Could not copy directory completely: C:\\Program Files\\OfficeUpdate",
-                   kNothingLine}));
-  EXPECT_EQ(tree.Read("c/CVL_SAVE"), "a file where the save folder should be");
-  EXPECT_EQ(dialogs.calls, std::vector<std::string>{"box: Error copying directory"});
+                   "<t> - No valid Windows Update V4 files found.",
+                   "<t> - Could not remove directory: C:\\CVL_SAVE\\V4",
+                   "<t> - Could not remove directory: C:\\CVL_SAVE",
+                   "<t> - Scan ended. None of the files found could be saved."}));
   EXPECT_FALSE(openButton.visible);
 }
 

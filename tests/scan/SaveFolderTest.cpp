@@ -33,7 +33,7 @@ class SaveFolderTest : public ScanWorld {
 };
 
 TEST_F(SaveFolderTest, AnEmptyListIsReportedAndNothingIsAskedOrMade) {
-  SaveFolder::SaveFoundFiles({});
+  SaveFolder::SaveFoundFiles(std::vector<std::string>{});
   EXPECT_EQ(dialogs.calls, Calls{"box: No valid Windows Update files found."});
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(dialogs.boxes[0].title, "Quillfen");
@@ -141,7 +141,7 @@ TEST_F(SaveFolderTest, WholeFoldersAreCopiedUnderTheirOwnNameAndCountAsFound) {
   tree.File("c/Program Files/OfficeUpdate/inv.txt", "office", 2003);
   tree.File("c/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
   dialogs.pickedFolders = {"D:\\out"};
-  SaveFolder::SaveFoundFiles({}, {"C:\\Program Files\\OfficeUpdate", "C:\\Program Files\\Gone"});
+  SaveFolder::SaveFoundFiles(ScanSources::Finds{{}, {"C:\\Program Files\\OfficeUpdate", "C:\\Program Files\\Gone"}, {}});
 
   EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: D:\\out\\CVL_SAVE"}));
   EXPECT_EQ(Saved(),
