@@ -62,21 +62,53 @@ TEST(PosixDriveTable, LettersRunOutAtYBecauseZIsTheRoot) {
 }
 
 TEST(PosixDriveTable, DriveEntriesFollowTheVariableOnEveryCall) {
+  testsupport::TempTree tree;
+  tree.Folder("old");
+  tree.Folder("win98");
+  tree.Folder("q");
   {
-    EnvGuard drives("QUILLFEN_DRIVES", "D=/media/old;c=/srv/win98");
+    EnvGuard drives("QUILLFEN_DRIVES",
+                    ("D=" + tree.Path("old") + ";c=" + tree.Path("win98")).c_str());
     EXPECT_EQ(WindowsApi::DriveEntries(),
-              (std::vector<std::string>{"c: [/srv/win98]", "d: [/media/old]"}));
-    EXPECT_EQ(PosixHost::DriveRoot('d'), "/media/old");
+              (std::vector<std::string>{"c: [" + tree.Path("win98") + "]",
+                                        "d: [" + tree.Path("old") + "]"}));
+    EXPECT_EQ(PosixHost::DriveRoot('d'), tree.Path("old"));
     EXPECT_EQ(PosixHost::DriveRoot('E'), std::nullopt);
   }
   {
-    EnvGuard drives("QUILLFEN_DRIVES", "Q=/q");
-    EXPECT_EQ(WindowsApi::DriveEntries(), std::vector<std::string>{"q: [/q]"});
+    EnvGuard drives("QUILLFEN_DRIVES", ("Q=" + tree.Path("q")).c_str());
+    EXPECT_EQ(WindowsApi::DriveEntries(), std::vector<std::string>{"q: [" + tree.Path("q") + "]"});
   }
   EnvGuard unset("QUILLFEN_DRIVES", nullptr);
   const auto entries = WindowsApi::DriveEntries();
   ASSERT_FALSE(entries.empty());
   EXPECT_EQ(entries.back(), "z: [/]");
+}
+
+// An entry that cannot be used is left out and named once on standard error; the program
+// never starts silently with fewer drives. A folder that appears later becomes its drive.
+TEST(PosixDriveTable, UnusableEntriesAreNamedOnceOnStandardError) {
+  testsupport::TempTree tree;
+  tree.Folder("c");
+  const std::string text = "C=" + tree.Path("c") + ";D = " + tree.Path("c") + ";E=" +
+                           tree.Path("later") + ";C=" + tree.Path("c") + ";F=/proc;9=/x";
+  EnvGuard drives("QUILLFEN_DRIVES", text.c_str());
+  ::testing::internal::CaptureStderr();
+  const auto first = WindowsApi::DriveEntries();
+  const auto second = WindowsApi::DriveEntries();
+  const std::string said = ::testing::internal::GetCapturedStderr();
+
+  EXPECT_EQ(first, std::vector<std::string>{"c: [" + tree.Path("c") + "]"});
+  EXPECT_EQ(second, first);
+  for (const std::string& entry : std::vector<std::string>{"\"D = " + tree.Path("c") + "\"", "\"E=" + tree.Path("later") + "\"",
+                                  "\"C=" + tree.Path("c") + "\" is not used: its letter is given twice",
+                                  "\"F=/proc\"", "\"9=/x\""}) {
+    const std::size_t at = said.find(entry);
+    EXPECT_NE(at, std::string::npos) << entry << " in\n" << said;
+    EXPECT_EQ(said.find(entry, at + 1), std::string::npos) << entry << " said twice";
+  }
+  tree.Folder("later");
+  EXPECT_EQ(PosixHost::DriveRoot('E'), tree.Path("later"));
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
 #include "system/posix/DriveTable.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
 #include "system/posix/AsciiText.h"
 #include "system/posix/MountTable.h"
+#include "system/posix/Reach.h"
 
 namespace PosixHost {
 namespace {
@@ -65,6 +70,27 @@ std::vector<std::string_view> Fields(std::string_view line) {
   return fields;
 }
 
+// The drives whose folders exist and are no part of the running machine's own areas, each with
+// its real folder; the others are named in `problems`.
+DriveList UsableDrives(DriveList drives, std::vector<std::string>& problems) {
+  DriveList usable;
+  for (Drive& drive : drives) {
+    const std::string entry = "\"" + std::string(1, drive.letter) + "=" + drive.root + "\"";
+    char resolved[PATH_MAX];
+    struct stat info;
+    if (!realpath(drive.root.c_str(), resolved) || stat(resolved, &info) != 0 ||
+        !S_ISDIR(info.st_mode)) {
+      problems.push_back(entry + " is not used: no such folder");
+    } else if (IsMachineArea(resolved)) {
+      problems.push_back(entry + " is not used: a folder of the running machine is no disk");
+    } else {
+      drive.real = resolved;
+      usable.push_back(std::move(drive));
+    }
+  }
+  return usable;
+}
+
 }  // namespace
 
 std::string TidyNativeFolder(std::string_view path) {
@@ -77,29 +103,43 @@ std::string TidyNativeFolder(std::string_view path) {
   return out;
 }
 
-DriveList ParseDriveList(std::string_view text) {
+DriveList ParseDriveList(std::string_view text, std::vector<std::string>& problems) {
   DriveList drives;
   while (!text.empty()) {
     const std::size_t cut = text.find(';');
-    std::string_view entry = text.substr(0, cut);
+    const std::string_view entry = text.substr(0, cut);
     text = cut == std::string_view::npos ? std::string_view() : text.substr(cut + 1);
+    if (Trimmed(entry).empty()) continue;  // "C=/a;;D=/b" or a final ";"
+    const auto skip = [&](const char* why) {
+      problems.push_back("\"" + std::string(entry) + "\" is not used: " + why);
+    };
 
     const std::size_t equals = entry.find('=');
-    if (equals == std::string_view::npos) continue;
-    std::string_view letterPart = Trimmed(entry.substr(0, equals));
+    std::string_view letterPart = entry.substr(0, equals == std::string_view::npos ? 0 : equals);
     if (letterPart.size() == 2 && letterPart[1] == ':') letterPart.remove_suffix(1);
-    const std::string_view folder = entry.substr(equals + 1);
-    if (letterPart.size() != 1 || folder.empty() || folder.front() != '/') continue;
-    const char letter = UpperAscii(letterPart[0]);
-    if (letter < 'A' || letter > 'Z' || HasLetter(drives, letter)) continue;
-    drives.push_back({letter, TidyNativeFolder(folder)});
+    const std::string_view folder =
+        equals == std::string_view::npos ? std::string_view() : entry.substr(equals + 1);
+    const char letter = letterPart.size() == 1 ? UpperAscii(letterPart[0]) : '\0';
+    if (letter < 'A' || letter > 'Z' || folder.empty() || folder.front() != '/') {
+      skip("it is not a drive letter, \"=\" and an absolute folder, with no blanks around \"=\"");
+    } else if (HasLetter(drives, letter)) {
+      skip("its letter is given twice");
+    } else {
+      const std::string root = TidyNativeFolder(folder);
+      drives.push_back({letter, root, root});
+    }
   }
   SortByLetter(drives);
   return drives;
 }
 
+DriveList ParseDriveList(std::string_view text) {
+  std::vector<std::string> ignored;
+  return ParseDriveList(text, ignored);
+}
+
 DriveList DrivesFromMounts(std::string_view mountsText) {
-  DriveList drives{{'Z', "/"}};
+  DriveList drives{{'Z', "/", "/"}};
   char next = 'C';
   while (!mountsText.empty()) {
     const std::size_t cut = mountsText.find('\n');
@@ -116,7 +156,7 @@ DriveList DrivesFromMounts(std::string_view mountsText) {
     if (known) continue;
     while (next <= 'Z' && HasLetter(drives, next)) ++next;
     if (next > 'Z') break;  // out of letters, as on Windows
-    drives.push_back({next, mountPoint});
+    drives.push_back({next, mountPoint, mountPoint});
   }
   SortByLetter(drives);
   return drives;
@@ -126,23 +166,40 @@ std::shared_ptr<const DriveList> CurrentDrives() {
   const char* setting = std::getenv("QUILLFEN_DRIVES");
   if (!setting) return DrivesOfMachine();
 
-  // Parsed once per distinct value; tests change the variable between cases.
+  // Parsed once per distinct value (tests change the variable between cases), and said once.
+  // While a named folder is missing, the table is looked at again on every call, so a disk
+  // mounted after the program started still becomes its drive.
   static std::mutex guard;
   static std::string cachedText;
+  static DriveList named;
   static std::shared_ptr<const DriveList> cached;
   std::lock_guard<std::mutex> lock(guard);
-  if (!cached || cachedText != setting) {
+  const bool fresh = !cached || cachedText != setting;
+  if (!fresh && cached->size() == named.size()) return cached;
+  std::vector<std::string> problems;
+  if (fresh) {
     cachedText = setting;
-    cached = std::make_shared<const DriveList>(ParseDriveList(cachedText));
+    named = ParseDriveList(cachedText, problems);
   }
+  cached = std::make_shared<const DriveList>(UsableDrives(named, problems));
+  // A drive that silently went missing would look like an empty disk.
+  if (fresh)
+    for (const std::string& problem : problems)
+      std::fprintf(stderr, "quillfen: QUILLFEN_DRIVES entry %s\n", problem.c_str());
   return cached;
 }
 
-std::optional<std::string> DriveRoot(char letter) {
+std::optional<Drive> FindDrive(char letter) {
   const char wanted = UpperAscii(letter);
   for (const Drive& drive : *CurrentDrives())
-    if (drive.letter == wanted) return drive.root;
+    if (drive.letter == wanted) return drive;
   return std::nullopt;
+}
+
+std::optional<std::string> DriveRoot(char letter) {
+  auto drive = FindDrive(letter);
+  if (!drive) return std::nullopt;
+  return drive->root;
 }
 
 }  // namespace PosixHost

@@ -6,6 +6,7 @@
 #include "system/posix/Attributes.h"
 #include "system/posix/NameIndex.h"
 #include "system/posix/PathResolve.h"
+#include "system/posix/PendingFile.h"
 
 namespace PosixHost {
 namespace {
@@ -44,6 +45,8 @@ bool RemoveEmptyFolder(const std::string& path) {
   // A link to a folder is not removed through this call (rmdir refuses links); Windows would
   // remove the link itself, which no caller asks for.
   if (lstat(located->native.c_str(), &own) != 0 || !S_ISDIR(own.st_mode)) return false;
+  // What a save cut short left in it is no content of the folder.
+  SweepStalePendingFiles(located->native);
   // A folder holding only entries Windows cannot see (FIFOs, odd names) is not empty here.
   if (rmdir(located->native.c_str()) != 0) return false;
   NoteRemoved(ParentOf(located->native), located->name);

@@ -47,12 +47,13 @@ bool CopyBytes(int in, int out) {
   }
 }
 
+// The copy is made with no wider permission than its source, which it may be sent away with;
+// a read-only source gives a read-only copy, as Windows copies the read-only attribute. No
+// execute bits: Windows has none, and the umask narrows it further.
+mode_t CopyMode(const struct stat& source) { return source.st_mode & 0666; }
+
 bool CopyOpened(int in, const struct stat& source, PendingFile& out) {
   if (!CopyBytes(in, out.Descriptor())) return false;
-  // Windows copies the read-only attribute with the file; the umask decides the rest.
-  struct stat made;
-  if (!(source.st_mode & S_IWUSR) && fstat(out.Descriptor(), &made) == 0)
-    fchmod(out.Descriptor(), made.st_mode & 07555);
   // The copy keeps the source's modification time, as CopyFile does; the age rule reads it.
   const timespec times[2] = {{0, UTIME_NOW}, source.st_mtim};
   return futimens(out.Descriptor(), times) == 0;
@@ -73,13 +74,14 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
   // anything is opened, so the file is never harmed.
   if (to->existing && SameFile(*to->existing, from->info)) return false;
 
-  const int in = open(from->native.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int in = open(from->real.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (in < 0) return false;
   struct stat opened;
   PendingFile out;
   // The file opened must still be the regular file that was looked at.
   const bool ok = fstat(in, &opened) == 0 && SameFile(opened, from->info) &&
-                  out.Create(to->folder, to->name, 0666) && CopyOpened(in, opened, out) &&
+                  out.Create(to->folder, to->name, CopyMode(opened)) &&
+                  CopyOpened(in, opened, out) &&
                   out.Commit();
   close(in);
   return ok;

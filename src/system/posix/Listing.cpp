@@ -11,6 +11,8 @@
 #include "system/posix/FolderChain.h"
 #include "system/posix/LocalClock.h"
 #include "system/posix/PathResolve.h"
+#include "system/posix/PendingFile.h"
+#include "system/posix/Reach.h"
 #include "system/posix/Wildcard.h"
 
 namespace PosixHost {
@@ -76,7 +78,7 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
                   std::vector<FindData>& entries) {
   auto folder = Locate(folderPath);
   if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return false;
-  const int fd = open(folder->native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = open(folder->real.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
   DIR* dir = fdopendir(fd);
   if (!dir) {
@@ -95,13 +97,18 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     if (NeverAFile(item->d_type)) continue;
     // A name holding "\" or ":" cannot be written in a Windows path at all.
     if (!IsWindowsName(name) || !MatchesWildcard(mask, name)) continue;
-    struct stat info;
-    if (fstatat(fd, name.c_str(), &info, 0) != 0 || !IsFileOrFolder(info)) continue;  // dangling
+    // The host's own files being written, or left by a save that was cut short, are no
+    // entries of the folder.
+    if (IsPendingFileName(name)) continue;
     bool linked = item->d_type == DT_LNK;
     if (item->d_type == DT_UNKNOWN) {
       struct stat own;
       linked = fstatat(fd, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode);
     }
+    // A link the drive may not follow is not there (out of the drive, into /proc...).
+    if (linked && !FollowLink(folder->drive, folder->real, name)) continue;
+    struct stat info;
+    if (fstatat(fd, name.c_str(), &info, 0) != 0 || !IsFileOrFolder(info)) continue;  // dangling
     // A link back into the path being walked would make every walk of the tree endless.
     if (linked && S_ISDIR(info.st_mode) && chain.Holds(info)) continue;
 

@@ -4,6 +4,7 @@
 
 #include "system/posix/DriveTable.h"
 #include "system/posix/NameIndex.h"
+#include "system/posix/Reach.h"
 
 namespace PosixHost {
 namespace {
@@ -45,49 +46,68 @@ std::optional<FoundEntry> FindEntry(const std::string& folder, std::string_view 
   return std::nullopt;
 }
 
+namespace {
+
+std::string Relative(const std::vector<std::string>& parts) {
+  std::string relative;
+  for (const std::string& part : parts) {
+    if (!relative.empty()) relative += '/';
+    relative += part;
+  }
+  return relative;
+}
+
+// Fills what exists at `relative` below the drive, when the drive reaches it and it is of the
+// kind asked for.
+bool Reach(Located& located, const std::string& relative, bool folderOnly) {
+  auto reached = ReachWithin(located.drive, relative);
+  if (!reached || !Qualifies(reached->info, folderOnly)) return false;
+  located.exists = true;
+  located.info = reached->info;
+  located.real = std::move(reached->real);
+  return true;
+}
+
+}  // namespace
+
 std::optional<Located> Locate(const WindowsPath& path) {
-  auto root = DriveRoot(path.drive);
-  if (!root || AnyWildcards(path)) return std::nullopt;
+  auto drive = FindDrive(path.drive);
+  if (!drive || AnyWildcards(path)) return std::nullopt;
 
   Located located;
+  located.drive = std::move(*drive);
+  const std::string& root = located.drive.root;
   if (path.parts.empty()) {
-    located.native = *root;
+    located.native = root;
     located.isDriveRoot = true;
-    located.exists = stat(root->c_str(), &located.info) == 0 && S_ISDIR(located.info.st_mode);
+    Reach(located, "", true);
     return located;
   }
 
-  // The common case, every component spelt as on disk, costs one stat.
-  located.native = *root;
-  for (const std::string& part : path.parts) located.native = JoinNative(located.native, part);
-  if (stat(located.native.c_str(), &located.info) == 0 &&
-      Qualifies(located.info, path.trailingSeparator)) {
-    located.exists = true;
-    located.name = path.parts.back();
-    return located;
-  }
+  // The common case, every component spelt as on disk and no link on the way, costs one call.
+  const std::string exact = Relative(path.parts);
+  located.name = path.parts.back();
+  located.native = JoinNative(root, exact);
+  if (Reach(located, exact, path.trailingSeparator)) return located;
 
-  std::string current = *root;
+  std::string current = root;
+  std::vector<std::string> found;
   for (std::size_t i = 0; i < path.parts.size(); ++i) {
     const bool last = i + 1 == path.parts.size();
-    auto found = FindEntry(current, path.parts[i], !last || path.trailingSeparator);
-    if (!found) {
+    auto entry = FindEntry(current, path.parts[i], !last || path.trailingSeparator);
+    if (!entry) {
       // Not there: the rest is kept as written, so a new entry gets the name asked for.
       for (std::size_t j = i; j < path.parts.size(); ++j)
         current = JoinNative(current, path.parts[j]);
       located.native = current;
-      located.exists = false;
-      located.name = path.parts.back();
       return located;
     }
-    current = JoinNative(current, found->name);
-    if (last) {
-      located.info = found->info;
-      located.name = std::move(found->name);
-    }
+    current = JoinNative(current, entry->name);
+    found.push_back(std::move(entry->name));
   }
   located.native = current;
-  located.exists = true;
+  located.name = found.back();
+  Reach(located, Relative(found), path.trailingSeparator);
   return located;
 }
 

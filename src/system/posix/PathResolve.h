@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "system/posix/DriveTable.h"
 #include "system/posix/PathText.h"
 
 namespace PosixHost {
@@ -13,10 +14,12 @@ namespace PosixHost {
 // What a Windows path names on disk.
 struct Located {
   std::string native;        // the POSIX path; components not found are kept as written
-  bool exists = false;       // a regular file or a folder is there (links followed)
+  bool exists = false;       // a regular file or a folder is there, and the drive reaches it
   bool isDriveRoot = false;
   struct stat info {};       // valid when exists
+  std::string real;          // valid when exists: the path with every link resolved
   std::string name;          // the last component as it is spelt on disk; empty for a root
+  Drive drive;               // the drive the path lies on
 };
 
 // Only regular files and folders exist for the engine; FIFOs, sockets and devices are
@@ -39,7 +42,8 @@ std::optional<FoundEntry> FindEntry(const std::string& folder, std::string_view 
                                     bool folderOnly);
 
 // The path through the drive table; nullopt when the drive is unknown or a component holds
-// a wildcard. A trailing separator asks for a folder.
+// a wildcard. A trailing separator asks for a folder. What a link leads to exists only where
+// the drive may reach it (Reach.h).
 std::optional<Located> Locate(const WindowsPath& path);
 std::optional<Located> Locate(std::string_view windowsPath);
 

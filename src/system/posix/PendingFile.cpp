@@ -1,11 +1,19 @@
 #include "system/posix/PendingFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <tuple>
 
 #include "system/posix/NameIndex.h"
 #include "system/posix/PathResolve.h"
@@ -17,6 +25,7 @@ PendingFile::~PendingFile() { Abandon(); }
 bool PendingFile::Create(const std::string& folder, const std::string& finalName, mode_t mode) {
   static std::atomic<unsigned> counter{0};
   Abandon();
+  SweepStalePendingFiles(folder);
   for (int attempt = 0; attempt < 100; ++attempt) {
     // A dot-name, so no listing of this host shows the half-written file.
     char name[64];
@@ -56,6 +65,74 @@ void PendingFile::Abandon() {
   fd_ = -1;
   if (!temporary_.empty()) unlink(temporary_.c_str());
   temporary_.clear();
+}
+
+namespace {
+
+constexpr std::string_view kPrefix = ".quillfen-";
+constexpr std::string_view kSuffix = ".tmp";
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.size() <= 10 &&
+         text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The process number in a pending file's name, or 0 when the name is not of that form.
+long PendingProcess(std::string_view name) {
+  if (name.size() <= kPrefix.size() + kSuffix.size() || name.substr(0, kPrefix.size()) != kPrefix ||
+      name.substr(name.size() - kSuffix.size()) != kSuffix)
+    return 0;
+  name = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+  const std::size_t dash = name.find('-');
+  if (dash == std::string_view::npos || !AllDigits(name.substr(0, dash)) ||
+      !AllDigits(name.substr(dash + 1)))
+    return 0;
+  return std::strtol(std::string(name.substr(0, dash)).c_str(), nullptr, 10);
+}
+
+bool StillRuns(long process) {
+  if (process == static_cast<long>(getpid())) return true;
+  return kill(static_cast<pid_t>(process), 0) == 0 || errno != ESRCH;
+}
+
+}  // namespace
+
+bool IsPendingFileName(std::string_view name) { return PendingProcess(name) > 0; }
+
+void SweepStalePendingFiles(const std::string& folder) {
+  // A folder is known by device, inode and birth time: an inode number alone may come back
+  // for a new folder once an old one is removed.
+  using FolderKey = std::tuple<dev_t, ino_t, std::int64_t, std::uint32_t>;
+  static std::mutex guard;
+  static std::set<FolderKey> swept;
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct statx info;
+  DIR* dir = statx(fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &info) == 0 ? fdopendir(fd)
+                                                                              : nullptr;
+  if (!dir) {
+    close(fd);
+    return;
+  }
+  const bool born = info.stx_mask & STATX_BTIME;
+  const FolderKey key{makedev(info.stx_dev_major, info.stx_dev_minor), info.stx_ino,
+                      born ? info.stx_btime.tv_sec : 0, born ? info.stx_btime.tv_nsec : 0};
+  {
+    std::lock_guard<std::mutex> lock(guard);
+    if (!swept.insert(key).second) {
+      closedir(dir);
+      return;
+    }
+  }
+  while (const dirent* entry = readdir(dir)) {
+    const long process = PendingProcess(entry->d_name);
+    struct stat own;
+    // Only regular files of this naming, never what a link points to.
+    if (process > 0 && !StillRuns(process) &&
+        fstatat(fd, entry->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(own.st_mode))
+      unlinkat(fd, entry->d_name, 0);
+  }
+  closedir(dir);
 }
 
 bool WriteAll(int fd, const unsigned char* data, std::size_t size) {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace PosixHost {
 
@@ -33,5 +34,14 @@ class PendingFile {
 
 // Writes every byte, going on after interrupted and short writes.
 bool WriteAll(int fd, const unsigned char* data, std::size_t size);
+
+// Whether a name is one this host gives its files while they are written
+// (".quillfen-<process>-<n>.tmp"). Listings leave them out.
+bool IsPendingFileName(std::string_view name);
+
+// Removes from a folder (native) the files of that naming whose process no longer runs: what a
+// save that was cut short (killed, power lost) left behind. Each folder is swept once per run
+// of the program, before the first file is written into it.
+void SweepStalePendingFiles(const std::string& folder);
 
 }  // namespace PosixHost
