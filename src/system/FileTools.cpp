@@ -49,17 +49,17 @@ std::string WithoutFinalSeparator(const std::string& folder) {
 bool CopyFolderLevel(CopyRun& run, const std::string& source, const std::string& destination,
                      Visited& visited) {
   if (!FirstVisit(source, visited)) return true;  // entered already through another path
+  std::vector<FindData> entries;
+  if (ReadFolder(source, Mask::FilesAndFolders, entries) != Read::Listed) {
+    // A source that vanished since it was found is as unreadable as one that cannot be
+    // listed: either way its files are not saved, and no empty copy of it is made.
+    run.CannotRead(WithoutFinalSeparator(source));
+    return false;
+  }
   // Nothing can be copied into a folder that cannot be made.
   if (!run.MakeFolder(WithoutFinalSeparator(destination))) return false;
   // A destination inside the source must not be copied into itself again and again.
   FirstVisit(destination, visited);
-  std::vector<FindData> entries;
-  if (ReadFolder(source, Mask::FilesAndFolders, entries) != Read::Listed) {
-    // A source that vanished since it was found is as unreadable as one that cannot be
-    // listed: either way its files are not saved.
-    run.CannotRead(WithoutFinalSeparator(source));
-    return false;
-  }
   bool ok = true;
   // The listing carries each entry's attributes, so no entry is looked up a second time.
   for (const FindData& entry : entries) {

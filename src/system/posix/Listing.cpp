@@ -100,6 +100,8 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     // The host's own files being written, or left by a save that was cut short, are no
     // entries of the folder.
     if (IsPendingFileName(name)) continue;
+    // The running machine's own areas are no part of a disk, even on the drive that maps /.
+    if (folder->real == "/" && IsMachineArea("/" + name)) continue;
     bool linked = item->d_type == DT_LNK;
     if (item->d_type == DT_UNKNOWN) {
       struct stat own;

@@ -1,0 +1,137 @@
+// Saves cut short: killed at random moments, or stopped by a full disk part-way through a
+// file or the README. No file under its final name is ever truncated, no source is touched,
+// and one further complete save leaves no temporary file behind.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "HostileWorld.h"
+#include "scan/ScanProcess.h"
+
+namespace hostile {
+namespace {
+
+class InterruptedSave : public HostileWorld {
+ protected:
+  static constexpr const char* kSource = "c/Program Files/OfficeUpdate";
+
+  // An OfficeUpdate tree of some 60 MB in files of different sizes, so a cut-short copy
+  // could never pass for a whole one.
+  void BigTree() {
+    tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
+    std::mt19937 bytes(7);
+    for (int folder = 0; folder < 3; ++folder) {
+      for (int file = 0; file < 12; ++file) {
+        std::string content(256 * 1024 * (1 + (folder * 12 + file) % 11), '\0');
+        for (char& c : content) c = static_cast<char>(bytes());
+        tree.File(std::string(kSource) + "/f" + std::to_string(folder) + "/x" +
+                      std::to_string(file) + ".cab",
+                  content, 2003);
+      }
+    }
+    tree.SetTime(kSource, 2003);
+  }
+
+  // Every file under a final name in the saved OfficeUpdate is its source, byte for byte.
+  void ExpectNoTruncatedCopy() {
+    for (const std::string& line : Lines(Saved("c/CVL_SAVE/OfficeUpdate"))) {
+      if (line.back() == '/' || line.find(".quillfen-") != std::string::npos) continue;
+      EXPECT_EQ(tree.Read("c/CVL_SAVE/OfficeUpdate/" + line),
+                tree.Read(std::string(kSource) + "/" + line))
+          << line;
+    }
+  }
+
+  static std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+      end = text.find('\n', start);
+      lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+  }
+
+  // Runs a local scan in a child and kills it after `delay` unless it has ended by then;
+  // returns how long it ran.
+  std::chrono::microseconds ScanKilledAfter(std::chrono::microseconds delay) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+      ScanLocal();
+      _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() - start >= delay) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+  }
+};
+
+TEST_F(InterruptedSave, TwentyKillsLeaveNoTruncatedFileAndTheNextSaveSweepsUp) {
+  BigTree();
+  Arm();
+  const auto whole = ScanKilledAfter(std::chrono::seconds(30));
+  std::filesystem::remove_all(tree.Path("c/CVL_SAVE"));
+  std::mt19937 moments(20241208);
+  int leftovers = 0;
+  for (int kill = 0; kill < 20; ++kill) {
+    const auto delay = std::chrono::microseconds(moments() % (whole.count() + 1));
+    ScanKilledAfter(delay);
+    SCOPED_TRACE(::testing::Message() << "kill " << kill << " after " << delay.count() << " us");
+    ExpectNoTruncatedCopy();
+    if (Saved("c/CVL_SAVE").find(".quillfen-") != std::string::npos) ++leftovers;
+  }
+  RecordProperty("kills_that_left_a_temporary", leftovers);
+
+  // What a dead process left is swept; what a living one is writing is left alone, and
+  // neither is ever listed, counted or copied.
+  tree.File("c/CVL_SAVE/OfficeUpdate/f0/.quillfen-1-7.tmp", "pid 1 always runs");
+  ScanLocal();
+  ExpectNoTruncatedCopy();
+  std::vector<std::string> temporaries;
+  for (const std::string& line : Lines(Saved("c/CVL_SAVE")))
+    if (line.find(".quillfen-") != std::string::npos) temporaries.push_back(line);
+  EXPECT_EQ(temporaries, std::vector<std::string>{"OfficeUpdate/f0/.quillfen-1-7.tmp"});
+  EXPECT_EQ(tree.Read("c/CVL_SAVE/OfficeUpdate/f0/.quillfen-1-7.tmp"), "pid 1 always runs");
+}
+
+TEST_F(InterruptedSave, AFullDiskMidFileLeavesTheOlderCopyWhole) {
+  tree.File("c/Program Files/WindowsUpdate/small.w98", "small", 2004);
+  tree.File("c/Program Files/WindowsUpdate/big.w98", std::string(300 * 1024, 'b'), 2004);
+  tree.File("c/CVL_SAVE/big.w98", "an older, whole copy", 2003);
+  Arm();
+  EXPECT_TRUE(WithFileSizeLimit(100 * 1024, [&] {
+    EXPECT_TRUE(Says(ScanLocal(), {"<t> - File found: big.w98\r\n<t> - Could not copy file: big.w98",
+                                   "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+    EXPECT_EQ(tree.Read("c/CVL_SAVE/big.w98"), "an older, whole copy");
+    EXPECT_EQ(tree.Read("c/CVL_SAVE/small.w98"), "small");
+    EXPECT_EQ(Saved("c/CVL_SAVE").find(".quillfen-"), std::string::npos);
+  }));
+}
+
+// The older README is deleted before the new one is written; the new one is never left
+// half-written under its name.
+TEST_F(InterruptedSave, AFullDiskMidReadmeLeavesNoHalfReadmeAndSaysNothing) {
+  tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
+  tree.File("c/CVL_SAVE/README.TXT", "an older README");
+  Arm();
+  EXPECT_TRUE(WithFileSizeLimit(400, [&] {  // the README is longer
+    EXPECT_TRUE(Says(ScanLocal(), {"<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+    EXPECT_EQ(Saved("c/CVL_SAVE"), "a.w98\n");
+  }));
+}
+
+}  // namespace
+}  // namespace hostile

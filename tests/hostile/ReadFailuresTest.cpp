@@ -1,0 +1,158 @@
+// Folders and files that cannot be read: a failure the user is told of, never "empty".
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "HostileWorld.h"
+
+namespace hostile {
+namespace {
+
+class ReadFailures : public HostileWorld {
+ protected:
+  void Inventories() {
+    tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
+    tree.File("c/Program Files/WindowsUpdate/V4/iuhist.xml", "h", 2004);
+  }
+  void Lock(const std::string& relative) { chmod(tree.Path(relative).c_str(), 0); }
+};
+
+TEST_F(ReadFailures, AnUnreadableWUTempSubfolderIsSaidAndTheRestIsSaved) {
+  Inventories();
+  tree.File("c/WUTemp/w.cab", "cab", 2003);
+  tree.File("c/WUTemp/locked/secret.cab", "unseen", 2003);
+  tree.SetTime("c/WUTemp", 2003);
+  Lock("c/WUTemp/locked");
+  Arm();
+  WithoutPermissionOverride([&] {
+    EXPECT_TRUE(Says(ScanLocal(), {"<t> - Could not read directory: C:\\WUTemp\\locked",
+                                   "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+    EXPECT_EQ(dialogs.calls, Calls{"box: Error copying directory"});
+    EXPECT_EQ(tree.Read("c/CVL_SAVE/WUTemp/w.cab"), "cab");
+    EXPECT_EQ(tree.Read("c/CVL_SAVE/a.w98"), "a");
+  });
+}
+
+TEST_F(ReadFailures, AnUnreadableWUTempOrOfficeUpdateIsSaidInPlaceOfSilenceOrNotFound) {
+  Inventories();
+  tree.File("c/WUTemp/w.cab", "cab", 2003);
+  tree.SetTime("c/WUTemp", 2003);
+  tree.File("c/Program Files/OfficeUpdate/inv.txt", "o", 2003);
+  tree.SetTime("c/Program Files/OfficeUpdate", 2003);
+  Lock("c/WUTemp");
+  Lock("c/Program Files/OfficeUpdate");
+  Arm();
+  WithoutPermissionOverride([&] {
+    const std::string said = ScanLocal();
+    EXPECT_TRUE(Says(said, {"<t> - Could not read directory: C:\\Program Files\\OfficeUpdate",
+                            "<t> - Could not read directory: C:\\WUTemp"}));
+    EXPECT_EQ(said.find("No corresponding OfficeUpdate directory found."), std::string::npos);
+  });
+}
+
+TEST_F(ReadFailures, AnUnreadableWindowsUpdateFolderIsNotCalledEmpty) {
+  Inventories();
+  Lock("c/Program Files/WindowsUpdate");
+  Arm();
+  WithoutPermissionOverride([&] {
+    EXPECT_EQ(ScanLocal(), "<t> - The WindowsUpdate directory exists but cannot be read. Scan aborted.");
+  });
+  tree.Folder("c/Program Files/WindowsUpdate");  // readable again, but its only file is in V4
+  chmod(tree.Path("c/Program Files/WindowsUpdate").c_str(), 0755);
+  std::remove(tree.Path("c/Program Files/WindowsUpdate/a.w98").c_str());
+  Changes("c/Program Files/WindowsUpdate/a.w98");
+  Lock("c/Program Files/WindowsUpdate/V4");
+  console.SetText("");
+  WithoutPermissionOverride([&] {
+    EXPECT_EQ(ScanLocal(),
+              "<t> - Could not read directory: C:\\Program Files\\WindowsUpdate\\V4\r\n"
+              "<t> - The WindowsUpdate directory exists but cannot be read. Scan aborted.");
+  });
+}
+
+TEST_F(ReadFailures, AnUnreadablePickedFolderIsSaidBesideNothingFound) {
+  tree.File("e/locked/a.w98", "a", 2004);
+  Lock("e/locked");
+  Arm();
+  WithoutPermissionOverride([&] {
+    EXPECT_EQ(ScanFolder("E:\\locked"),
+              Calls{"box: No valid Windows Update files found.\n\n"
+                    "Could not read directory: E:\\locked"});
+  });
+}
+
+TEST_F(ReadFailures, AnUnreadableOfficeUpdateSubfolderOfAnotherDriveIsOneBox) {
+  tree.File("d/Program Files/WindowsUpdate/a.w98", "a", 2004);
+  tree.File("d/Program Files/OfficeUpdate/inv.txt", "o", 2003);
+  tree.File("d/Program Files/OfficeUpdate/locked/x.cab", "x", 2003);
+  tree.SetTime("d/Program Files/OfficeUpdate", 2003);
+  tree.Folder("d/WINDOWS");
+  tree.Folder("e/out");
+  Lock("d/Program Files/OfficeUpdate/locked");
+  dialogs.pickedFolders = {"E:\\out"};
+  Arm();
+  WithoutPermissionOverride([&] {
+    const Calls calls = ScanDrive('D');
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[2],
+              "box: Saving to E:\\out\\CVL_SAVE did not fully succeed:\n\n"
+              "Could not read directory: D:\\Program Files\\OfficeUpdate\\locked\n\n"
+              "The other files have been saved. Press OK to open the save directory.");
+    EXPECT_EQ(calls[3], "open: E:\\out\\CVL_SAVE");
+    EXPECT_EQ(Saved("e/out/CVL_SAVE"),
+              "OfficeUpdate/\nOfficeUpdate/inv.txt\nREADME.TXT\na.w98\n");
+  });
+}
+
+TEST_F(ReadFailures, AnUnreadableFileIsAFailedCopy) {
+  Inventories();
+  tree.File("c/Program Files/WindowsUpdate/b.gng", "b", 2004);
+  Lock("c/Program Files/WindowsUpdate/b.gng");
+  Arm();
+  WithoutPermissionOverride([&] {
+    EXPECT_TRUE(Says(ScanLocal(), {"<t> - File found: b.gng\r\n<t> - Could not copy file: b.gng"}));
+    EXPECT_EQ(tree.Read("c/CVL_SAVE/a.w98"), "a");
+    EXPECT_FALSE(tree.Exists("c/CVL_SAVE/b.gng"));
+  });
+}
+
+// Makes `levels` nested folders of 200-character names below `relative`, and a file at the
+// bottom: a path no kernel call can take whole (PATH_MAX is 4,096 bytes).
+void DeepTree(const testsupport::TempTree& tree, const std::string& relative, int levels) {
+  int fd = open(tree.Path(relative).c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(fd, 0);
+  const std::string name(200, 'd');
+  for (int i = 0; i < levels; ++i) {
+    ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
+    const int inner = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+    close(fd);
+    ASSERT_GE(inner, 0);
+    fd = inner;
+  }
+  const int file = openat(fd, "deep.cab", O_WRONLY | O_CREAT, 0644);
+  ASSERT_GE(file, 0);
+  ASSERT_EQ(write(file, "deep", 4), 4);
+  close(file);
+  close(fd);
+}
+
+TEST_F(ReadFailures, APathTooLongForTheKernelIsSaidNotSilentlyLeftOut) {
+  Inventories();
+  tree.File("c/Program Files/OfficeUpdate/inv.txt", "o", 2003);
+  DeepTree(tree, "c/Program Files/OfficeUpdate", 21);
+  tree.SetTime("c/Program Files/OfficeUpdate", 2003);
+  Arm();
+  const std::string said = ScanLocal();
+  EXPECT_TRUE(Says(said, {"<t> - Found a non-empty OfficeUpdate directory.",
+                          "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+  EXPECT_TRUE(said.find("<t> - Could not create directory: C:\\CVL_SAVE\\OfficeUpdate\\ddd") !=
+                  std::string::npos ||
+              said.find("<t> - Could not read directory: C:\\Program Files\\OfficeUpdate\\ddd") !=
+                  std::string::npos)
+      << said;
+  EXPECT_EQ(dialogs.calls, Calls{"box: Error copying directory"});
+  EXPECT_EQ(tree.Read("c/CVL_SAVE/OfficeUpdate/inv.txt"), "o");
+}
+
+}  // namespace
+}  // namespace hostile

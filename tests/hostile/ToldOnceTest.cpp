@@ -1,0 +1,99 @@
+// Failures told once and truthfully, and disks that change under a scan: read-only places,
+// files that vanish or change between the listing and the copy, a save folder inside the
+// scanned one.
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "HostileWorld.h"
+
+namespace hostile {
+namespace {
+
+class ToldOnce : public HostileWorld {
+ protected:
+  void Inventories() {
+    tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
+    tree.File("c/Program Files/WindowsUpdate/b.gng", "b", 2004);
+  }
+};
+
+TEST_F(ToldOnce, AReadOnlySystemDriveStopsTheScanAtItsOneLine) {
+  Inventories();
+  chmod(tree.Path("c").c_str(), 0555);
+  Arm();
+  WithoutPermissionOverride([&] {
+    EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE");
+    EXPECT_TRUE(dialogs.calls.empty());
+  });
+}
+
+TEST_F(ToldOnce, AReadOnlySaveFolderFailsEveryCopyAndNeverClaimsNothingWasFound) {
+  Inventories();
+  tree.Folder("c/CVL_SAVE");
+  chmod(tree.Path("c/CVL_SAVE").c_str(), 0555);
+  Arm();
+  WithoutPermissionOverride([&] {
+    EXPECT_TRUE(Says(ScanLocal(), {"<t> - File found: a.w98\r\n<t> - Could not copy file: a.w98",
+                                   "<t> - File found: b.gng\r\n<t> - Could not copy file: b.gng",
+                                   "<t> - Scan ended. None of the files found could be saved."}));
+    EXPECT_FALSE(openButton.visible);
+  });
+}
+
+TEST_F(ToldOnce, AV4FolderThatCannotBeRemovedLeavesTheSuccessBoxAlone) {
+  tree.File("e/inv/a.w98", "a", 2004);
+  tree.Folder("e/out/CVL_SAVE/V4/leftover");  // an earlier run's empty folder keeps V4
+  dialogs.pickedFolders = {"E:\\out"};
+  Arm();
+  EXPECT_EQ(ScanFolder("E:\\inv"),
+            (Calls{"box: You will now be prompted to specify the location where you'd like to "
+                   "save your Windows Update files.",
+                   "pick: Where would you like to save your Windows Update files?",
+                   "box: Your files have successfully been saved. Press OK to open the save "
+                   "directory.",
+                   "open: E:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.boxes[1].icon, UserDialogs::Icon::Information);
+}
+
+TEST_F(ToldOnce, AFileThatVanishesBeforeItsCopyIsSaidAndTheScanGoesOn) {
+  Inventories();
+  console.onInsert = [&](const std::string& text) {
+    if (text.find("File found: a.w98") != std::string::npos)
+      std::remove(tree.Path("c/Program Files/WindowsUpdate/a.w98").c_str());
+  };
+  Arm();
+  Changes("c/Program Files/WindowsUpdate/a.w98");
+  EXPECT_TRUE(Says(ScanLocal(), {"<t> - File found: a.w98\r\n<t> - Could not copy file: a.w98",
+                                 "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+  EXPECT_EQ(tree.Read("c/CVL_SAVE/b.gng"), "b");
+}
+
+TEST_F(ToldOnce, AFileThatChangesBeforeItsCopyIsSavedWholeAsItIsThen) {
+  Inventories();
+  const std::string longer(200000, 'n');
+  console.onInsert = [&](const std::string& text) {
+    if (text.find("File found: a.w98") != std::string::npos)
+      tree.File("c/Program Files/WindowsUpdate/a.w98", longer, 2004);
+  };
+  Arm();
+  Changes("c/Program Files/WindowsUpdate/a.w98");
+  ScanLocal();
+  EXPECT_EQ(tree.Read("c/CVL_SAVE/a.w98"), longer);
+}
+
+TEST_F(ToldOnce, ASaveFolderInsideTheScannedFolderTouchesNoSource) {
+  tree.File("e/inv/a.w98", "a", 2004);
+  tree.File("e/inv/iuhist.xml", "h", 2004);
+  dialogs.pickedFolders = {"E:\\inv", "E:\\inv"};
+  Arm();
+  ScanFolder("E:\\inv");
+  ScanFolder("E:\\inv");  // again, with CVL_SAVE now inside: it is no file of the folder
+  EXPECT_EQ(Saved("e/inv"),
+            "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/V4/\nCVL_SAVE/V4/iuhist.xml\n"
+            "CVL_SAVE/a.w98\na.w98\niuhist.xml\n");
+  EXPECT_EQ(dialogs.calls.back(), "open: E:\\inv\\CVL_SAVE");
+}
+
+}  // namespace
+}  // namespace hostile
