@@ -105,24 +105,24 @@ void SweepStalePendingFiles(const std::string& folder) {
   using FolderKey = std::tuple<dev_t, ino_t, std::int64_t, std::uint32_t>;
   static std::mutex guard;
   static std::set<FolderKey> swept;
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
   struct statx info;
-  DIR* dir = statx(fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &info) == 0 ? fdopendir(fd)
-                                                                              : nullptr;
-  if (!dir) {
-    close(fd);
+  if (statx(AT_FDCWD, folder.c_str(), 0, STATX_TYPE | STATX_INO | STATX_BTIME, &info) != 0 ||
+      !S_ISDIR(info.stx_mode))
     return;
-  }
   const bool born = info.stx_mask & STATX_BTIME;
   const FolderKey key{makedev(info.stx_dev_major, info.stx_dev_minor), info.stx_ino,
                       born ? info.stx_btime.tv_sec : 0, born ? info.stx_btime.tv_nsec : 0};
   {
+    // Once a folder is swept, each further file written into it costs this one look.
     std::lock_guard<std::mutex> lock(guard);
-    if (!swept.insert(key).second) {
-      closedir(dir);
-      return;
-    }
+    if (!swept.insert(key).second) return;
+  }
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  DIR* dir = fdopendir(fd);
+  if (!dir) {
+    close(fd);
+    return;
   }
   while (const dirent* entry = readdir(dir)) {
     const long process = PendingProcess(entry->d_name);
