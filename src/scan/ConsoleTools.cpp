@@ -3,10 +3,10 @@
 namespace ConsoleTools {
 
 void ConsoleWrite(ScreenPorts::TextBox& console, const std::string& text, bool newLine) {
-  const std::string current = console.Text();
-  console.SetSelStart(current.size());
+  const std::size_t length = console.Length();
+  console.SetSelStart(length);
   // The break goes before the new text, so the console never ends with an empty line.
-  if (!current.empty() && newLine)
+  if (length > 0 && newLine)
     console.InsertAtCaret("\r\n" + text);
   else
     console.InsertAtCaret(text);

@@ -11,6 +11,9 @@ class TextBox {
   virtual ~TextBox() = default;
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;
+  // The length of Text() in bytes, without copying it: the console grows line by line, and
+  // each line must cost what the line costs, not what the whole console costs.
+  virtual std::size_t Length() const = 0;
   // The caret (selection start) as a byte offset into Text(); the selection becomes empty.
   virtual std::size_t SelStart() const = 0;
   virtual void SetSelStart(std::size_t position) = 0;

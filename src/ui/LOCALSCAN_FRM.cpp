@@ -63,11 +63,11 @@ FormTable BuildTable() {
 
 // Logs the start of a scan; after an earlier scan's log, one empty line separates the two.
 void LogScanStart(Control& console) {
-  if (!console.Text().empty()) {
+  if (console.Length() > 0) {
     ConsoleTools::ConsoleWrite(console, "\r\n" + TimeTools::NowText() + kScanStarted, true);
   } else {
     ConsoleTools::ConsoleWrite(console, TimeTools::NowText() + kScanStarted, true);
-    console.SetSelStart(console.Text().size());
+    console.SetSelStart(console.Length());
   }
 }
 

@@ -14,6 +14,7 @@ class FakeTextBox : public ScreenPorts::TextBox {
     text_ = text;
     caret_ = 0;
   }
+  std::size_t Length() const override { return text_.size(); }
   std::size_t SelStart() const override { return caret_; }
   void SetSelStart(std::size_t position) override {
     caret_ = position > text_.size() ? text_.size() : position;

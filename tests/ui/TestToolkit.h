@@ -24,6 +24,7 @@ class TestControl final : public ui::Control {
 
   std::string Text() const override;
   void SetText(const std::string& text) override;
+  std::size_t Length() const override { return text_.size(); }
   std::size_t SelStart() const override { return caret_; }
   void SetSelStart(std::size_t position) override;
   void InsertAtCaret(const std::string& text) override;

@@ -20,6 +20,7 @@ class InertControl : public ui::Control {
  public:
   std::string Text() const override { return {}; }
   void SetText(const std::string&) override {}
+  std::size_t Length() const override { return Text().size(); }
   std::size_t SelStart() const override { return 0; }
   void SetSelStart(std::size_t) override {}
   void InsertAtCaret(const std::string&) override {}

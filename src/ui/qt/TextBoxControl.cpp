@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 #include <cstdint>
 
@@ -27,7 +28,10 @@ void TextBoxControl::SetText(const std::string& text) {
 
 std::size_t TextBoxControl::SelStart() const {
   if (!edit_) return 0;
-  return EditText::ByteOffset(text_, edit_->textCursor().selectionStart());
+  const int position = edit_->textCursor().selectionStart();
+  // At the end, where the console keeps its caret, no text needs to be read.
+  if (position >= EditorLength()) return text_.size();
+  return EditText::ByteOffset(text_, position);
 }
 
 void TextBoxControl::SetSelStart(std::size_t position) {
@@ -46,16 +50,27 @@ void TextBoxControl::InsertAtCaret(const std::string& text) {
   } else {
     // The common case, a console line appended at the end: only the new text is laid out.
     QTextCursor cursor = edit_->textCursor();
-    cursor.setPosition(EditText::EditorPosition(text_, caret));
+    if (caret + text.size() == text_.size())
+      cursor.movePosition(QTextCursor::End);
+    else
+      cursor.setPosition(EditText::EditorPosition(text_, caret));
     cursor.insertText(EditText::ToEditor(text));
   }
   MoveCaret(caret + text.size());
 }
 
+int TextBoxControl::EditorLength() const {
+  // The document counts one paragraph end more than the text holds.
+  return edit_ ? edit_->document()->characterCount() - 1 : 0;
+}
+
 void TextBoxControl::MoveCaret(std::size_t byteOffset) {
   if (!edit_) return;
   QTextCursor cursor = edit_->textCursor();
-  cursor.setPosition(EditText::EditorPosition(text_, byteOffset));
+  if (byteOffset >= text_.size())
+    cursor.movePosition(QTextCursor::End);
+  else
+    cursor.setPosition(EditText::EditorPosition(text_, byteOffset));
   edit_->setTextCursor(cursor);
   edit_->ensureCursorVisible();
 }

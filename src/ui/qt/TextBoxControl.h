@@ -1,7 +1,9 @@
 #pragma once
 // A text box over a QPlainTextEdit. The program's text (UTF-8, CR LF breaks) is kept as it
 // was written, so Text() gives back exactly those bytes and the caret is a byte offset into
-// them; the editor shows the same text with its own line breaks.
+// them; the editor shows the same text with its own line breaks. A caret at the end, where the
+// console keeps it, is placed and read without going through the text, so appending a line
+// costs the line, however long the console has grown.
 #include <QPointer>
 #include <string>
 
@@ -15,6 +17,7 @@ class TextBoxControl final : public WidgetControl {
  public:
   explicit TextBoxControl(QPlainTextEdit* edit);
   std::string Text() const override { return text_; }
+  std::size_t Length() const override { return text_.size(); }
   // Replaces the text; the caret goes to the start, as on the original platform.
   void SetText(const std::string& text) override;
   // The start of the selection, wherever the user or the program left it.
@@ -24,6 +27,8 @@ class TextBoxControl final : public WidgetControl {
 
  private:
   void MoveCaret(std::size_t byteOffset);
+  // The editor's text length in its own units, read without going through the text.
+  int EditorLength() const;
 
   QPointer<QPlainTextEdit> edit_;
   std::string text_;
