@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The Qt-free tests (engine, POSIX host, window logic) built with clang's AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-asan/ (or $QUILLFEN_ASAN_DIR), then run under CTest.
+# The first sanitizer report ends the test that met it, so any report fails the step.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+build=${QUILLFEN_ASAN_DIR:-$here/build-asan}
+jobs=$(nproc)
+
+start=$(date +%s)
+# -O1 keeps the reports' stacks readable and the run quick; no Qt, no benchmark.
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DQUILLFEN_SANITIZE=ON \
+  -DQUILLFEN_BUILD_GUI=OFF -DQUILLFEN_BUILD_BENCH=OFF -DQUILLFEN_BUILD_TESTS=ON >/dev/null
+cmake --build "$build" -j "$jobs" --target quillfen_tests
+built=$(date +%s)
+
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1:strict_init_order=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+log=$build/sanitize.log
+status=0
+(cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300) >"$log" 2>&1 || status=$?
+tail -n 25 "$log"
+
+reports=$(grep -cE '^(==[0-9]+==ERROR: (Address|Leak)Sanitizer|.*: runtime error: )' "$log" || true)
+total=$(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\2/p' "$log" | tail -n 1)
+failed=$(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1/p' "$log" | tail -n 1)
+summary="sanitize: ${total:-?} tests, ${failed:-?} failed, $reports sanitizer reports (build $((built - start))s, run $(( $(date +%s) - built ))s; log $log)"
+if [ "$status" -ne 0 ] || [ "$reports" -ne 0 ]; then
+  grep -E -A 12 '^(==[0-9]+==ERROR: |.*: runtime error: )' "$log" | head -n 60 || true
+  echo "$summary: FAILED"
+  exit 1
+fi
+echo "$summary: passed"
