@@ -15,20 +15,24 @@ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
 cmake --build "$build" -j "$jobs" --target quillfen_tests
 built=$(date +%s)
 
-export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1:strict_init_order=1
+asan=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1
+export ASAN_OPTIONS=$asan:check_initialization_order=1:strict_init_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 log=$build/sanitize.log
 status=0
 (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300) >"$log" 2>&1 || status=$?
-tail -n 25 "$log"
+report='^(==[0-9]+==ERROR: (Address|Leak)Sanitizer|.*: runtime error: )'
+reports=$(grep -cE "$report" "$log" || true)
+counts=$(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1 \2/p' "$log" | tail -n 1)
+read -r failed total <<<"${counts:-? ?}"
 
-reports=$(grep -cE '^(==[0-9]+==ERROR: (Address|Leak)Sanitizer|.*: runtime error: )' "$log" || true)
-total=$(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\2/p' "$log" | tail -n 1)
-failed=$(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1/p' "$log" | tail -n 1)
-summary="sanitize: ${total:-?} tests, ${failed:-?} failed, $reports sanitizer reports (build $((built - start))s, run $(( $(date +%s) - built ))s; log $log)"
 if [ "$status" -ne 0 ] || [ "$reports" -ne 0 ]; then
-  grep -E -A 12 '^(==[0-9]+==ERROR: |.*: runtime error: )' "$log" | head -n 60 || true
-  echo "$summary: FAILED"
-  exit 1
+  sed -n '/^The following tests FAILED/,$p' "$log"
+  grep -E -A 12 "$report" "$log" | head -n 60 || true
+  outcome=FAILED
+else
+  outcome=passed
 fi
-echo "$summary: passed"
+echo "sanitize: $total tests, $failed failed, $reports sanitizer reports" \
+  "(build $((built - start))s, run $(($(date +%s) - built))s; log $log): $outcome"
+[ "$outcome" = passed ]
