@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzCheck.h"
-#include "system/posix/AsciiText.h"
+#include "FuzzSupport.h"
 #include "system/posix/PathText.h"
 
 namespace {
@@ -51,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string other(text);
   for (char& c : other)
     if (c == '/') c = '\\';
-  if (!other.empty()) other[0] = PosixHost::LowerAscii(other[0]);
+  other.replace(0, 1, SwapAsciiCase(other.substr(0, 1)));
   FUZZ_CHECK(Same(PosixHost::ParseWindowsPath(other), path),
              "separators and the drive letter's case change nothing");
 

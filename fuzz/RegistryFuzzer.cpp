@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzCheck.h"
+#include "FuzzSupport.h"
 #include "system/WindowsApi.h"
 #include "system/posix/AsciiText.h"
 #include "system/posix/RegistryFile.h"
@@ -35,7 +35,7 @@ struct Walk {
   const RegistryTree& tree;
   std::size_t keys = 0;
 
-  // `path` names `key` below the hive, as the file spelt it but for case.
+  // `key` lies `depth` levels below the hive, at `path` (lower case, names joined by "\").
   void Visit(const RegistryKeyData& key, const std::string& path, std::size_t depth) {
     FUZZ_CHECK(depth <= PosixHost::kMaxKeyDepth, "no key lies deeper than the registry allows");
     for (const auto& [name, value] : key.values) {
@@ -51,18 +51,9 @@ struct Walk {
       ++keys;
       const std::string below = depth == 0 ? name : path + '\\' + name;
       if (subkey->subkeys.empty())  // a leaf: its whole path finds it, in any case
-        FUZZ_CHECK(tree.Find(SwapCase(below)) == subkey.get(), "a key is found by its path");
+        FUZZ_CHECK(tree.Find(SwapAsciiCase(below)) == subkey.get(), "a key is found by its path");
       Visit(*subkey, below, depth + 1);
     }
-  }
-
-  static std::string SwapCase(std::string_view text) {
-    std::string swapped(text);
-    for (char& c : swapped) {
-      const char lower = PosixHost::LowerAscii(c);
-      c = lower == c ? PosixHost::UpperAscii(c) : lower;
-    }
-    return swapped;
   }
 };
 
