@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 
 namespace PosixHost {
@@ -40,7 +39,9 @@ bool ParseVersionText(std::string_view text, WindowsApi::VersionRecord& record) 
   parsed.majorVersion = *major;
   parsed.minorVersion = *minor;
   const std::size_t kept = std::min(servicePack.size(), sizeof parsed.csdVersion - 1);
-  std::memcpy(parsed.csdVersion, servicePack.data(), kept);
+  // No memcpy: without a service pack the text's data() may be null, and memcpy from null is
+  // undefined even for no bytes.
+  servicePack.copy(parsed.csdVersion, kept);
   record = parsed;
   return true;
 }
