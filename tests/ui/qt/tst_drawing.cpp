@@ -253,19 +253,27 @@ void DrawingTest::tabOrderFollowsTheTable() {
   QWidget* window = Draw({Row("Third", ControlKind::CommandButton, {0, 0, 900, 375}, 0, 3),
                           Row("Label", ControlKind::Label, {0, 400, 900, 255}, 0, 0),
                           Row("First", ControlKind::CheckBox, {0, 700, 900, 255}, 0, 1),
-                          Row("Second", ControlKind::TextBox, {0, 1000, 900, 600}, 0, 2)});
+                          Row("Second", ControlKind::TextBox, {0, 1000, 900, 600}, 0, 2),
+                          Row("Picture", ControlKind::PictureBox, {1000, 0, 480, 480}, 0, 4),
+                          Row("Bar", ControlKind::ProgressBar, {0, 1700, 900, 200}, 0, 5)});
   auto* ok = ControlOf<QPushButton>(window, "OK");  // the book's button, tab index 0
   QCOMPARE(NextTabStop(ok), ControlOf<QWidget>(window, "First"));
   QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "First")), ControlOf<QWidget>(window, "Second"));
   QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Second")), ControlOf<QWidget>(window, "Third"));
-  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Third")), ok);
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Third")), ControlOf<QWidget>(window, "Picture"));
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Picture")), ok);
   QCOMPARE(ControlOf<QLabel>(window, "Label")->focusPolicy(), Qt::NoFocus);
-  QCOMPARE(window->focusWidget(), ok);  // no default button: the first in tab order
+  QCOMPARE(ControlOf<QProgressBar>(window, "Bar")->focusPolicy(), Qt::NoFocus);
+  QVERIFY(!ok->autoDefault());
+  tk_->Show("SAMPLE");
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QCOMPARE(window->focusWidget(), ok);  // the lowest tab index that takes the focus
 }
 
 void DrawingTest::pictureBoxesShowTheirPicturesUnscaled() {
-  QWidget* window = Draw({Row("Banner", ControlKind::PictureBox, {0, 0, 5775, 1335},
-                              ui::kBanner | ui::kNoBorder),
+  auto bannerRow = Row("Banner", ControlKind::PictureBox, {0, 0, 5775, 1335}, ui::kBanner | ui::kNoBorder);
+  bannerRow.backColor = ui::Color{255, 255, 255};
+  QWidget* window = Draw({bannerRow,
                           Row("Icon", ControlKind::PictureBox, {0, 1400, 480, 480},
                               ui::kAppIcon | ui::kNoBorder)});
   auto* banner = ControlOf<QLabel>(window, "Banner");
@@ -390,7 +398,8 @@ void DrawingTest::mainWindowLookIsDrawn() {
   QCOMPARE(ControlOf<QPushButton>(home, "Command1")->parentWidget(), band);
   QCOMPARE(PixelAt(home, 5, 5), QColor(Qt::white));
   QCOMPARE(ControlOf<QPushButton>(home, "Command2")->isDefault(), true);
-  QCOMPARE(home->focusWidget(), ControlOf<QWidget>(home, "Command2"));
+  QVERIFY(QTest::qWaitForWindowActive(home));
+  QCOMPARE(home->focusWidget(), ControlOf<QWidget>(home, "Picture1"));  // the banner, tab 0
   QCOMPARE(ControlOf<QLabel>(home, "Label4")->palette().color(QPalette::WindowText), QColor(192, 0, 0));
   // The local scan window's band sits 8 pixels higher.
   tk_->Get("LOCALSCAN_FRM", "");
