@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextLayout>
-#include <filesystem>
 
 #include "QtTestSupport.h"
 #include "ScriptedForm.h"
@@ -24,6 +23,7 @@
 
 using qttest::ControlOf;
 using qttest::Row;
+using qttest::WorkingFolder;
 using ui::ControlKind;
 
 namespace {
@@ -36,18 +36,6 @@ bool HasHandCursor(QWidget* widget) {
   return cursor.shape() == Qt::BitmapCursor && cursor.hotSpot() == QPoint(5, 0) &&
          cursor.bitmap().size() == QSize(32, 32) && cursor.mask().size() == QSize(32, 32);
 }
-
-// Changes the working folder for the life of the object.
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::string& folder) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~WorkingFolder() { std::filesystem::current_path(old_); }
-
- private:
-  std::filesystem::path old_;
-};
 
 }  // namespace
 
