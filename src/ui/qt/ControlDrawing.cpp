@@ -108,9 +108,8 @@ QWidget* MakePictureBox(const ControlRow& row, QWidget* parent,
   if (row.flags & ui::kBanner) picture->setPixmap(QtImages::Banner());
   if (row.flags & ui::kAppIcon) picture->setPixmap(QtImages::AppIconPixmap(32));
   if (!(row.flags & ui::kNoBorder)) picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-  ControlRow white = row;
-  if (!white.backColor) white.backColor = ui::Color{255, 255, 255};
-  SetColors(picture, white, QPalette::WindowText, QPalette::Window);
+  // Without a colour of its own a picture box shows the window's face colour.
+  SetColors(picture, row, QPalette::WindowText, QPalette::Window);
   out = std::make_unique<WidgetControl>(picture);
   return picture;
 }

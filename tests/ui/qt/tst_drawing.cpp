@@ -59,6 +59,7 @@ class DrawingTest : public QObject {
   void everyCommandButtonButAboutOkShowsTheHand();
   void mainWindowLookIsDrawn();
   void aboutSeparatorIsEtched();
+  void aboutIconStandsOnTheWindowFace();
 
  private:
   // A window of the test's own, drawn from `controls`, loaded but not shown.
@@ -408,6 +409,27 @@ void DrawingTest::aboutSeparatorIsEtched() {
   QCOMPARE(image.pixelColor(100, 253), QColor(Qt::white));
   QCOMPARE(image.pixelColor(100, 254), face);
   QCOMPARE(image.pixelColor(5, 251), face);  // the grey line starts at pixel 6
+}
+
+void DrawingTest::aboutIconStandsOnTheWindowFace() {
+  testsupport::WindowsMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Get("ABOUT_FRM", "");
+  QWidget* about = tk_->Window("ABOUT_FRM");
+  auto* icon = ControlOf<QLabel>(about, "picIcon");
+  const QImage window = about->grab().toImage();
+  const QImage picture = QtImages::AppIconPixmap(32).toImage();
+  const QColor face = about->palette().color(QPalette::Window);
+  QVERIFY(face != QColor(Qt::white));
+  // Where the icon is transparent, the window's face shows through.
+  int seen = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (qAlpha(picture.pixel(x, y)) == 0) {
+        QCOMPARE(window.pixelColor(icon->geometry().topLeft() + QPoint(x, y)), face);
+        ++seen;
+      }
+  QVERIFY(seen > 0);
 }
 
 QTEST_MAIN(DrawingTest)
