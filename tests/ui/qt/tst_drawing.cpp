@@ -47,6 +47,9 @@ class DrawingTest : public QObject {
   void everyKindIsPlacedInPixelsInsideItsContainer();
   void fontsColoursAndToolTips();
   void boldBitmapTextIsThicker();
+  void boldBitmapLettersNeverTouch();
+  void boldCaptionsFitTheirControls();
+  void checkBoxesShowAllFourEdges();
   void labelsBreakLinesOnlyAtBlanks();
   void buttonsTakeTheirRolesAndCursor();
   void textBoxProgressBarAndCheckBox();
@@ -161,6 +164,106 @@ void DrawingTest::boldBitmapTextIsThicker() {
   const int thin = darkPixels(ControlOf<QLabel>(window, "Regular"));
   QVERIFY(thin > 0);
   QVERIFY2(darkPixels(ControlOf<QLabel>(window, "Bold")) > thin * 5 / 4, "bold text must be drawn thicker");
+}
+
+// The inked columns of a label's text: how many runs of them (letters apart from one
+// another) and from where to where.
+struct Ink {
+  int runs = 0;
+  int first = -1;
+  int last = -1;
+};
+
+static Ink InkOf(QWidget* label) {
+  const QImage image = label->grab().toImage();
+  Ink ink;
+  bool inRun = false;
+  for (int x = 0; x < image.width(); ++x) {
+    bool inked = false;
+    for (int y = 0; y < image.height() && !inked; ++y) inked = qGray(image.pixel(x, y)) < 100;
+    if (inked && !inRun) ++ink.runs;
+    if (inked) {
+      if (ink.first < 0) ink.first = x;
+      ink.last = x;
+    }
+    inRun = inked;
+  }
+  return ink;
+}
+
+void DrawingTest::boldBitmapLettersNeverTouch() {
+  if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
+    QSKIP("the bitmap MS Sans Serif face is not installed");
+  const std::string text = "When scanning:";
+  auto regular = Row("Regular", ControlKind::Label, {0, 0, 3000, 255});
+  regular.text = text;
+  auto bold = Row("Bold", ControlKind::Label, {0, 300, 3000, 255});
+  bold.text = text;
+  bold.font.bold = true;
+  QWidget* window = Draw({regular, bold});
+  const Ink thin = InkOf(ControlOf<QLabel>(window, "Regular"));
+  const Ink thick = InkOf(ControlOf<QLabel>(window, "Bold"));
+  // Every gap between letters stays open ("rn" never reads as "m")...
+  QCOMPARE(thick.runs, thin.runs);
+  // ...because each letter is a pixel wider: the text ends one pixel further per letter.
+  QCOMPARE(thick.first, thin.first);
+  QCOMPARE(thick.last - thin.last, static_cast<int>(text.size()));
+}
+
+void DrawingTest::boldCaptionsFitTheirControls() {
+  testsupport::WindowsMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  int checked = 0;
+  for (const char* form : {"BEGIN_FRM", "LOCALSCAN_FRM", "CHECK_FRM", "SCAN_OPTIONS", "OTHER_FRM", "ABOUT_FRM"}) {
+    auto logic = ui::MakeForm(form);
+    tk_->Get(form, "");
+    for (const ui::ControlRow& row : logic->Table().controls) {
+      if (!row.font.bold || row.text.empty() || row.font.face != "MS Sans Serif") continue;
+      QWidget* widget = ControlOf<QWidget>(tk_->Window(form), row.name.c_str());
+      const QFontMetrics metrics(widget->font());
+      const QString text = QString::fromStdString(row.text);
+      const QString where = QString(form) + "." + QString::fromStdString(row.name);
+      // The second stroke reaches one pixel past the text's advance.
+      const int width = metrics.horizontalAdvance(text) + 1;
+      if (row.kind == ControlKind::CommandButton) {
+        QVERIFY2(width <= widget->width() - 4, qPrintable(where));  // inside the button's bevel
+      } else if (row.flags & ui::kWrap) {
+        // Every line's letters stand inside the box; only the last descenders may be cut.
+        const QRect lines = metrics.boundingRect(QRect(0, 0, widget->width() - 1, 1000),
+                                                 Qt::TextWordWrap, text);
+        QVERIFY2(lines.height() - metrics.descent() <= widget->height(), qPrintable(where));
+      } else {
+        QVERIFY2(width <= widget->width(), qPrintable(where));
+      }
+      ++checked;
+    }
+  }
+  QCOMPARE(checked, 11);
+}
+
+void DrawingTest::checkBoxesShowAllFourEdges() {
+  testsupport::WindowsMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Get("SCAN_OPTIONS", "");
+  tk_->Get("SCAN_OPTIONS", "CheckV4Inventories").SetChecked(0);
+  for (const char* name : {"CheckV3Inventories", "CheckV4Inventories"}) {
+    auto* box = ControlOf<QCheckBox>(tk_->Window("SCAN_OPTIONS"), name);
+    QCOMPARE(box->height(), 13);
+    const QImage image = box->grab().toImage();
+    const QColor grey(128, 128, 128), dark(64, 64, 64), white(Qt::white);
+    const QColor face = box->palette().color(QPalette::Button);
+    for (int i = 0; i < 12; ++i) {
+      QCOMPARE(image.pixelColor(i, 0), grey);    // top edge
+      QCOMPARE(image.pixelColor(0, i), grey);    // left edge
+      QCOMPARE(image.pixelColor(i + 1, 12), white);  // bottom edge
+      QCOMPARE(image.pixelColor(12, i + 1), white);  // right edge
+    }
+    QCOMPARE(image.pixelColor(1, 1), dark);
+    QCOMPARE(image.pixelColor(11, 11), face);
+    QCOMPARE(image.pixelColor(2, 2), white);  // the well
+    // The tick's middle, where its two strokes meet.
+    QCOMPARE(image.pixelColor(6, 6), box->isChecked() ? QColor(Qt::black) : white);
+  }
 }
 
 void DrawingTest::labelsBreakLinesOnlyAtBlanks() {
