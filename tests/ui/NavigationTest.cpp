@@ -99,12 +99,6 @@ TEST_F(Navigation, EnterOnTheHomeWindowScansThisComputer) {
   EXPECT_FALSE(tk.PressEnter(ui::kLocalScanForm));
   EXPECT_EQ(tk.Transcript(), Transcript{});
   EXPECT_FALSE(tree.Exists("c/CVL_SAVE"));
-  // Once clicked, "Scan my computer" has the focus, and Enter presses it again.
-  EXPECT_TRUE(tk.Click(ui::kLocalScanForm, "ScanButton"));
-  tk.ClearTranscript();
-  EXPECT_TRUE(tk.PressEnter(ui::kLocalScanForm));
-  ASSERT_FALSE(tk.Transcript().empty());
-  EXPECT_EQ(tk.Transcript().front(), "load CHECK_FRM");
 }
 
 TEST_F(Navigation, AModalWindowKeepsItsCallerFromTakingInput) {

@@ -129,7 +129,6 @@ bool TestToolkit::Click(const std::string& form, const std::string& control) {
     return false;
   }
   if (!Reachable(form) || !it->second->Visible()) return false;
-  window->focus = control;
   ui::Form* handlers = window->form.get();
   Dispatch([&] { handlers->OnClick(*this, control); });
   return true;

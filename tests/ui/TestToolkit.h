@@ -73,7 +73,7 @@ class TestToolkit final : public ui::Toolkit {
   bool Click(const std::string& form, const std::string& control);
   // Enter and Esc, as the keyboard rule has them: Enter presses the focused button or else the
   // default button, Esc the cancel button; false when the key presses nothing. A window gets
-  // its first focus when it is shown, and a clicked button takes the focus.
+  // its first focus when it is shown and keeps it.
   bool PressEnter(const std::string& form);
   bool PressEscape(const std::string& form);
   // The title-bar close box; false when the window has none or refuses to close.

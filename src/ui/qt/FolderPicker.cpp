@@ -126,7 +126,6 @@ void FolderPicker::NameDrivesByLetter() {
   };
   name();
   connect(model, &QAbstractItemModel::dataChanged, this, name);
-  connect(model, &QAbstractItemModel::rowsInserted, this, name);
 }
 
 }  // namespace QtUi
