@@ -90,9 +90,15 @@ TEST_F(Navigation, StartUpShowsTheHomeWindowWithFreshFlags) {
 
 TEST_F(Navigation, EnterOnTheHomeWindowScansThisComputer) {
   tk.Start();
+  EXPECT_EQ(tk.Focused(ui::kBeginForm), "Picture1");
   EXPECT_TRUE(tk.PressEnter(ui::kBeginForm));
   EXPECT_EQ(tk.LoadedForms(), std::vector<std::string>{ui::kLocalScanForm});
   EXPECT_FALSE(tk.PressEscape(ui::kLocalScanForm)) << "no button of that window answers Esc";
+  // The local scan window opens on its banner: a second Enter starts no scan.
+  tk.ClearTranscript();
+  EXPECT_FALSE(tk.PressEnter(ui::kLocalScanForm));
+  EXPECT_EQ(tk.Transcript(), Transcript{});
+  EXPECT_FALSE(tree.Exists("c/CVL_SAVE"));
 }
 
 TEST_F(Navigation, AModalWindowKeepsItsCallerFromTakingInput) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/Keyboard.h"
+
 namespace uitest {
 
 TestControl::TestControl(const ui::ControlRow& row)
@@ -61,7 +63,9 @@ ui::Control& TestToolkit::Get(const std::string& form, const std::string& contro
 }
 
 void TestToolkit::Show(const std::string& form) {
-  if (!LoadIfNeeded(form)) return;
+  Window* window = LoadIfNeeded(form);
+  if (!window) return;
+  GiveFirstFocus(*window);
   transcript_.push_back("show " + form);
   toActivate_.push_back(form);  // activated once the running handler has returned
 }
@@ -69,6 +73,7 @@ void TestToolkit::Show(const std::string& form) {
 void TestToolkit::ShowModal(const std::string& form) {
   Window* window = LoadIfNeeded(form);
   if (!window) return;
+  GiveFirstFocus(*window);
   transcript_.push_back("modal " + form);
   modalStack_.push_back(form);
   // An unloaded window lives on until the outermost handler returns, so `window` stays valid.
@@ -129,16 +134,18 @@ bool TestToolkit::Click(const std::string& form, const std::string& control) {
   return true;
 }
 
-bool TestToolkit::PressEnter(const std::string& form) { return PressRole(form, ui::kDefault); }
-bool TestToolkit::PressEscape(const std::string& form) { return PressRole(form, ui::kCancel); }
-
-bool TestToolkit::PressRole(const std::string& form, unsigned role) {
+bool TestToolkit::PressEnter(const std::string& form) {
   Window* window = Loaded(form);
-  if (!window) return false;
-  for (const auto& control : window->form->Table().controls)
-    if (control.kind == ui::ControlKind::CommandButton && (control.flags & role))
-      return Click(form, control.name);
-  return false;
+  return window && Press(form, ui::Keyboard::EnterPresses(window->form->Table(), window->focus));
+}
+
+bool TestToolkit::PressEscape(const std::string& form) {
+  Window* window = Loaded(form);
+  return window && Press(form, ui::Keyboard::EscPresses(window->form->Table()));
+}
+
+bool TestToolkit::Press(const std::string& form, const std::string& button) {
+  return !button.empty() && Click(form, button);
 }
 
 bool TestToolkit::CloseBox(const std::string& form) {
@@ -173,6 +180,11 @@ std::vector<std::string> TestToolkit::LoadedForms() const {
   std::vector<std::string> names;
   for (const auto& [name, window] : windows_) names.push_back(name);
   return names;
+}
+
+std::string TestToolkit::Focused(const std::string& form) const {
+  auto window = windows_.find(form);
+  return window == windows_.end() ? std::string() : window->second->focus;
 }
 
 const TestControl* TestToolkit::Find(const std::string& form, const std::string& control) const {
@@ -228,6 +240,14 @@ TestToolkit::Window* TestToolkit::LoadIfNeeded(const std::string& form) {
   transcript_.push_back("load " + form);
   loaded->form->OnLoad(*this);
   return loaded;
+}
+
+// A window shown again keeps the focus it had.
+void TestToolkit::GiveFirstFocus(Window& window) {
+  if (!window.focus.empty()) return;
+  window.focus = ui::Keyboard::FirstFocus(window.form->Table(), [&](const ui::ControlRow& row) {
+    return window.controls.at(row.name)->Visible();
+  });
 }
 
 TestToolkit::Window* TestToolkit::Loaded(const std::string& form) {

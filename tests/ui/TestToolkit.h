@@ -72,7 +72,9 @@ class TestToolkit final : public ui::Toolkit {
   // Presses a command button. False when the user cannot reach it: its window is not loaded
   // or lies under a modal window, or the button is hidden. An unknown name fails the test.
   bool Click(const std::string& form, const std::string& control);
-  // Enter and Esc: press the window's default or cancel button; false when it has none.
+  // Enter and Esc, as the keyboard rule has them: Enter presses the focused button or else the
+  // default button, Esc the cancel button; false when the key presses nothing. A window gets
+  // its first focus when it is shown and keeps it.
   bool PressEnter(const std::string& form);
   bool PressEscape(const std::string& form);
   // The title-bar close box; false when the window has none or refuses to close.
@@ -96,6 +98,8 @@ class TestToolkit final : public ui::Toolkit {
   bool Ended() const { return ended_; }
   // The loaded windows, by name.
   std::vector<std::string> LoadedForms() const;
+  // The control of a loaded window that has the focus (empty when none has).
+  std::string Focused(const std::string& form) const;
   // A control of a loaded window, or null; unlike Get it never loads anything.
   const TestControl* Find(const std::string& form, const std::string& control) const;
 
@@ -103,6 +107,7 @@ class TestToolkit final : public ui::Toolkit {
   struct Window {
     std::unique_ptr<ui::Form> form;
     std::map<std::string, std::unique_ptr<TestControl>> controls;
+    std::string focus;
   };
 
   // Every entry from outside (a user's action, the start) runs inside one; when the outermost
@@ -113,7 +118,8 @@ class TestToolkit final : public ui::Toolkit {
   Window* LoadIfNeeded(const std::string& form);
   Window* Loaded(const std::string& form);
   bool Reachable(const std::string& form) const;
-  bool PressRole(const std::string& form, unsigned role);
+  void GiveFirstFocus(Window& window);
+  bool Press(const std::string& form, const std::string& button);
 
   std::map<std::string, std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // kept until the running handler returns

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "ui/Keyboard.h"
 #include "ui/qt/DriveChoice.h"
 #include "ui/qt/Fonts.h"
 #include "ui/qt/Images.h"
@@ -47,8 +48,9 @@ QWidget* MakeLabel(const ControlRow& row, QWidget* parent, std::unique_ptr<Widge
 
 QWidget* MakeButton(const ControlRow& row, QWidget* parent, std::unique_ptr<WidgetControl>& out) {
   auto* button = new QPushButton(parent);
-  // Enter presses the button that has the focus; the window handles Enter elsewhere.
-  button->setAutoDefault(true);
+  // Enter reaches the window, which presses what the keyboard rule says; a button does not
+  // take Enter for itself just because it has the focus. The default button is drawn so.
+  button->setAutoDefault(false);
   button->setDefault((row.flags & ui::kDefault) != 0);
   if (row.flags & ui::kHandCursor) button->setCursor(QtImages::HandCursor());
   SetColors(button, row, QPalette::ButtonText, QPalette::Button);
@@ -106,9 +108,8 @@ QWidget* MakePictureBox(const ControlRow& row, QWidget* parent,
   if (row.flags & ui::kBanner) picture->setPixmap(QtImages::Banner());
   if (row.flags & ui::kAppIcon) picture->setPixmap(QtImages::AppIconPixmap(32));
   if (!(row.flags & ui::kNoBorder)) picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-  ControlRow white = row;
-  if (!white.backColor) white.backColor = ui::Color{255, 255, 255};
-  SetColors(picture, white, QPalette::WindowText, QPalette::Window);
+  // Without a colour of its own a picture box shows the window's face colour.
+  SetColors(picture, row, QPalette::WindowText, QPalette::Window);
   out = std::make_unique<WidgetControl>(picture);
   return picture;
 }
@@ -155,11 +156,6 @@ QWidget* MakeWidget(const ControlRow& row, QWidget* parent, std::unique_ptr<Widg
 
 }  // namespace
 
-bool TakesFocus(ControlKind kind) {
-  return kind == ControlKind::CommandButton || kind == ControlKind::TextBox ||
-         kind == ControlKind::CheckBox || kind == ControlKind::DriveList;
-}
-
 std::unique_ptr<WidgetControl> DrawControl(const ControlRow& row, QWidget* parent) {
   std::unique_ptr<WidgetControl> control;
   QWidget* widget = MakeWidget(row, parent, control);
@@ -167,7 +163,7 @@ std::unique_ptr<WidgetControl> DrawControl(const ControlRow& row, QWidget* paren
   widget->setFont(QtFonts::ToQFont(row.font));
   widget->setGeometry(ui::TwipsToPixels(row.rect.left), ui::TwipsToPixels(row.rect.top),
                       ui::TwipsToPixels(row.rect.width), ui::TwipsToPixels(row.rect.height));
-  widget->setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
+  widget->setFocusPolicy(ui::Keyboard::TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
   if (!row.toolTip.empty()) widget->setToolTip(QString::fromStdString(row.toolTip));
   // The caption goes through the adapter, which knows how each kind shows text.
   if (!row.text.empty()) control->SetText(row.text);

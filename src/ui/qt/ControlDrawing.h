@@ -13,7 +13,4 @@ namespace QtUi {
 // initial visibility. The widget's object name is the control's name.
 std::unique_ptr<WidgetControl> DrawControl(const ui::ControlRow& row, QWidget* parent);
 
-// Whether the kind takes the keyboard focus (and so has a place in the tab order).
-bool TakesFocus(ui::ControlKind kind);
-
 }  // namespace QtUi

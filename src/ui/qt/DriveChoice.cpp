@@ -1,11 +1,8 @@
 #include "ui/qt/DriveChoice.h"
 
 #include <cctype>
-#include <filesystem>
-#include <system_error>
 
 #include "system/WindowsApi.h"
-#include "system/posix/PosixPaths.h"
 
 namespace DriveChoice {
 namespace {
@@ -30,9 +27,7 @@ int IndexOfDrive(const std::vector<std::string>& entries, const std::string& win
 Drives MachineDrives() {
   Drives drives;
   drives.entries = WindowsApi::DriveEntries();
-  std::error_code error;
-  const std::filesystem::path here = std::filesystem::current_path(error);
-  if (!error) drives.selected = IndexOfDrive(drives.entries, PosixHost::ToWindowsPath(here.string()));
+  drives.selected = IndexOfDrive(drives.entries, WindowsApi::CurrentFolder());
   return drives;
 }
 

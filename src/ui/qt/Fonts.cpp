@@ -43,6 +43,11 @@ QFont ToQFont(const ui::Font& font) {
   // text must keep its size against them whatever the screen's own resolution.
   result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
   result.setBold(font.bold);
+  // The bitmap face has no bold: the original platform makes it by drawing each glyph twice,
+  // a pixel apart, and widening each glyph by that pixel so that letters never touch. The
+  // widening is done here, so every measure of the text knows it; ClassicStyle draws the
+  // second stroke.
+  if (font.bold && IsBitmapFace(result.family())) result.setLetterSpacing(QFont::AbsoluteSpacing, 1);
   return result;
 }
 

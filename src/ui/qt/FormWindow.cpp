@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/Keyboard.h"
 #include "ui/qt/ControlDrawing.h"
 #include "ui/qt/Fonts.h"
 #include "ui/qt/Images.h"
@@ -87,8 +88,6 @@ void FormWindow::DrawControls(const ui::FormTable& table) {
     QWidget* widget = drawn->Widget();
     if (control.kind == ui::ControlKind::CommandButton) {
       auto* button = static_cast<QPushButton*>(widget);
-      if (control.flags & ui::kDefault) defaultButton_ = button;
-      if (control.flags & ui::kCancel) cancelButton_ = button;
       const std::string name = control.name;
       connect(button, &QPushButton::clicked, this, [this, name] {
         if (!dismissed_) events_.Clicked(*this, name);
@@ -101,23 +100,32 @@ void FormWindow::DrawControls(const ui::FormTable& table) {
 }
 
 void FormWindow::SetTabOrder(const ui::FormTable& table) {
-  std::vector<const ui::ControlRow*> order;
-  for (const ui::ControlRow& control : table.controls)
-    if (TakesFocus(control.kind)) order.push_back(&control);
-  std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-    return a->tabIndex < b->tabIndex;
-  });
+  const std::vector<const ui::ControlRow*> order = ui::Keyboard::TabOrder(table);
   for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(controls_[order[i - 1]->name]->Widget(), controls_[order[i]->name]->Widget());
-  // The window opens with the focus on its default button, so that Enter presses it, or
-  // else on the first control in tab order.
-  QWidget* first = defaultButton_ ? defaultButton_.data()
-                   : order.empty() ? nullptr
-                                   : controls_[order.front()->name]->Widget();
-  if (first) first->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::GiveFirstFocus() {
+  const std::string first =
+      ui::Keyboard::FirstFocus(logic_->Table(), [this](const ui::ControlRow& row) {
+        QWidget* widget = controls_.at(row.name)->Widget();
+        return widget && widget->isVisibleTo(this) && widget->isEnabled();
+      });
+  // Given before the window is on screen, the focus arrives when the window is activated.
+  if (!first.empty()) controls_.at(first)->Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+std::string FormWindow::FocusedControl() const {
+  for (QWidget* widget = focusWidget(); widget && widget != this; widget = widget->parentWidget()) {
+    auto it = controls_.find(widget->objectName().toStdString());
+    if (it != controls_.end() && it->second->Widget() == widget) return it->first;
+  }
+  return {};
 }
 
 void FormWindow::Present(QWidget* owner) {
+  // After the load step, which may have shown or hidden controls.
+  if (!isVisible()) GiveFirstFocus();
   winId();  // the native window must exist to name its owner and know its frame
   QWindow* handle = windowHandle();
   if (owner && handle) handle->setTransientParent(owner->windowHandle());
@@ -157,22 +165,21 @@ bool FormWindow::event(QEvent* event) {
   return handled;
 }
 
-void FormWindow::PressIfUsable(QPushButton* button) {
+void FormWindow::PressIfUsable(const std::string& control) {
+  auto it = controls_.find(control);
+  auto* button = it == controls_.end() ? nullptr : qobject_cast<QPushButton*>(it->second->Widget());
   if (button && button->isVisible() && button->isEnabled()) button->click();
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-  // Keys that reach the window were not taken by the control with the focus (a focused
-  // button takes Enter itself).
+  // Keys reach the window when the control with the focus did not take them.
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
     switch (event->key()) {
       case Qt::Key_Return:
       case Qt::Key_Enter:
-        if (defaultButton_) return PressIfUsable(defaultButton_);
-        break;
+        return PressIfUsable(ui::Keyboard::EnterPresses(logic_->Table(), FocusedControl()));
       case Qt::Key_Escape:
-        if (cancelButton_) return PressIfUsable(cancelButton_);
-        break;
+        return PressIfUsable(ui::Keyboard::EscPresses(logic_->Table()));
       default:
         break;
     }

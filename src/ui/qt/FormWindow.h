@@ -14,8 +14,6 @@
 #include "ui/Form.h"
 #include "ui/qt/QtControls.h"
 
-class QPushButton;
-
 namespace QtUi {
 
 class FormWindow;
@@ -62,14 +60,16 @@ class FormWindow final : public QWidget {
   void SetUpWindow(const ui::FormTable& table);
   void DrawControls(const ui::FormTable& table);
   void SetTabOrder(const ui::FormTable& table);
-  void PressIfUsable(QPushButton* button);
+  // The focus goes where the keyboard rule puts it when a window opens.
+  void GiveFirstFocus();
+  // The control that has the focus (or holds the widget that has it); empty when none.
+  std::string FocusedControl() const;
+  void PressIfUsable(const std::string& control);
 
   std::unique_ptr<ui::Form> logic_;
   WindowEvents& events_;
   std::string name_;
   std::map<std::string, std::unique_ptr<WidgetControl>> controls_;
-  QPointer<QPushButton> defaultButton_;
-  QPointer<QPushButton> cancelButton_;
   QPointer<QEventLoop> modalLoop_;
   std::vector<std::function<void()>> afterPaint_;
   bool painted_ = false;

@@ -4,13 +4,13 @@
 
 #include "ui/FormTable.h"
 #include "ui/qt/Fonts.h"
-#include "ui/qt/RasterBoldStyle.h"
+#include "ui/qt/ClassicStyle.h"
 
 namespace QtUi {
 
 void UseProgramLook() {
-  if (qobject_cast<RasterBoldStyle*>(QApplication::style())) return;
-  QApplication::setStyle(new RasterBoldStyle(QApplication::style()->name()));
+  if (qobject_cast<ClassicStyle*>(QApplication::style())) return;
+  QApplication::setStyle(new ClassicStyle(QApplication::style()->name()));
   QApplication::setFont(QtFonts::ToQFont(ui::Font{}));
 }
 

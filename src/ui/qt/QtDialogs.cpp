@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
 #include "system/WindowsApi.h"
-#include "system/posix/PosixPaths.h"
+#include "ui/qt/FolderPicker.h"
 
 namespace QtUi {
 namespace {
@@ -45,24 +43,12 @@ UserDialogs::Answer QtDialogs::Message(const std::string& text, const std::strin
 }
 
 std::string QtDialogs::PickFolder(const std::string& prompt) {
-  QFileDialog dialog(Owner(), QString::fromStdString(prompt), QDir::homePath());
-  dialog.setFileMode(QFileDialog::Directory);
-  dialog.setOption(QFileDialog::ShowDirsOnly);
-  // The drives stand beside the computer and the home folder, as at the top of a Windows
-  // picker. The list is made afresh each time: the dialog keeps the last one in its saved
-  // settings, and adding to that would pile up drives of earlier runs.
-  QList<QUrl> places{QUrl(QStringLiteral("file:")), QUrl::fromLocalFile(QDir::homePath())};
-  for (const std::string& drive : WindowsApi::DriveEntries()) {
-    const std::optional<std::string> root = PosixHost::ToNativePath(drive.substr(0, 2) + "\\");
-    if (root) places << QUrl::fromLocalFile(QString::fromStdString(*root));
-  }
-  dialog.setSidebarUrls(places);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return PosixHost::ToWindowsPath(QDir::cleanPath(dialog.selectedFiles().first()).toStdString());
+  FolderPicker picker(Owner(), prompt, *this);
+  return picker.exec() == QDialog::Accepted ? picker.Chosen() : std::string();
 }
 
 void QtDialogs::OpenInShell(const std::string& path) {
-  const std::optional<std::string> native = PosixHost::ToNativePath(path);
+  const std::optional<std::string> native = WindowsApi::NativePathOf(path);
   if (!native) return;
   // Whether the desktop could open it is not looked at, as the shell's answer never was.
   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(*native)));

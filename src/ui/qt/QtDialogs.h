@@ -9,8 +9,8 @@ class QtDialogs final : public UserDialogs::Service {
  public:
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
                               UserDialogs::Icon icon, UserDialogs::Buttons buttons) override;
-  // The chosen folder through the drive that holds it; empty when cancelled or when no
-  // drive holds it.
+  // The chosen folder in Windows form; empty when cancelled. A folder on no drive is refused
+  // with a box, and the picker stays open for another choice.
   std::string PickFolder(const std::string& prompt) override;
   void OpenInShell(const std::string& path) override;
 };

@@ -2,6 +2,8 @@
 // Finding and working the controls of drawn windows, as a user would.
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
+#include <string>
 
 namespace qttest {
 
@@ -20,5 +22,19 @@ void PressKey(QWidget* window, int key);
 void Settle();
 // Every top-level widget still in existence after Settle(), as "<class> <object name>".
 QStringList LeftoverWindows();
+
+// Changes the working folder for the life of the object.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::string& folder) : old_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~WorkingFolder() { std::filesystem::current_path(old_); }
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+ private:
+  std::filesystem::path old_;
+};
 
 }  // namespace qttest

@@ -2,6 +2,7 @@
 // only argument. Run under a real display (scripts/screenshots.sh starts it under Xvfb) with
 // the demo machine's environment, so the local scan has something to find.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QTest>
@@ -73,6 +74,14 @@ int main(int argc, char** argv) {
     if (auto* message = qobject_cast<QMessageBox*>(box)) message->accept();
   });
   UserDialogs::ShowMessage("You must select a drive first.", UserDialogs::Icon::Critical);
+
+  // The folder picker of "Scan for files in a specific directory", as it opens.
+  QTimer::singleShot(600, [&] {
+    QWidget* picker = QApplication::activeModalWidget();
+    ok &= Save(picker, folder, "folder-picker");
+    if (auto* dialog = qobject_cast<QDialog*>(picker)) dialog->reject();
+  });
+  UserDialogs::Current().PickFolder("Pick a folder to scan for Windows Update and Office Update files.");
   program.Unload("OTHER_FRM");
 
   // The modal windows, shown still.

@@ -1,8 +1,10 @@
-// The real user-dialog service: message boxes as asked, the folder dialog answering in
-// Windows form, and the desktop's opener reached through the drive table.
+// The real user-dialog service: message boxes as asked, the folder picker on the drives
+// answering in Windows form, and the desktop's opener reached through the drive table.
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -30,16 +32,45 @@ class Opener : public QObject {
   void open(const QUrl& url) { urls << url; }
 };
 
-// Chooses a folder in the folder dialog, as the user would.
-std::function<void(QWidget*)> Choose(const QString& folder, QString* caption,
-                                     QList<QUrl>* places) {
+// Goes to a folder in the picker and presses "Choose", as the user would.
+std::function<void(QWidget*)> Choose(const QString& folder, QString* caption = nullptr) {
   return [=](QWidget* widget) {
     auto* dialog = qobject_cast<QFileDialog*>(widget);
     if (!dialog) return;
-    *caption = dialog->windowTitle();
-    *places = dialog->sidebarUrls();
+    if (caption) *caption = dialog->windowTitle();
     dialog->setDirectory(folder);
     QMetaObject::invokeMethod(dialog, "accept");  // the Choose button
+  };
+}
+
+// A folder of the test machine's tree, as the picker names it.
+QString Native(const testsupport::WindowsMachine& machine, const std::string& relative) {
+  return QDir::cleanPath(QString::fromStdString(machine.tree.Path(relative)));
+}
+
+// What the picker shows when it opens: its folder, the names in its side list, its prompt.
+struct Opening {
+  QString folder;
+  QStringList places;
+  QString prompt;
+  bool promptAboveTheFolders = false;
+};
+
+std::function<void(QWidget*)> Look(Opening* seen) {
+  return [seen](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    if (!dialog) return;
+    QTest::qWait(200);  // Qt names the places again once it has read the folders
+    seen->folder = QDir::cleanPath(dialog->directory().absolutePath());
+    auto* sidebar = dialog->findChild<QListView*>(QStringLiteral("sidebar"));
+    for (int row = 0; sidebar && row < sidebar->model()->rowCount(); ++row)
+      seen->places << sidebar->model()->index(row, 0).data().toString();
+    auto* prompt = dialog->findChild<QLabel*>(QStringLiteral("Prompt"));
+    if (prompt && prompt->isVisible()) seen->prompt = prompt->text();
+    seen->promptAboveTheFolders =
+        prompt && sidebar && prompt->mapTo(dialog, QPoint(0, prompt->height())).y() <=
+                                 sidebar->mapTo(dialog, QPoint()).y();
+    dialog->reject();
   };
 }
 
@@ -57,6 +88,8 @@ class DialogsTest : public QObject {
   void boxWithoutATitleTakesTheProgramName();
   void pickedFolderComesBackInWindowsForm_data();
   void pickedFolderComesBackInWindowsForm();
+  void pickerOpensOnADriveAndNamesTheDrives();
+  void folderOnNoDriveIsRefusedAndThePickerStays();
   void cancelledPickerAnswersNothing();
   void openInShellOpensTheFolderOfTheDrive();
 
@@ -128,7 +161,6 @@ void DialogsTest::pickedFolderComesBackInWindowsForm_data() {
   QTest::newRow("drive root") << "c" << "C:\\";
   QTest::newRow("folder") << "c/WINDOWS" << "C:\\WINDOWS";
   QTest::newRow("other drive") << "d/Old Stuff" << "D:\\Old Stuff";
-  QTest::newRow("on no drive") << "" << "";
 }
 
 void DialogsTest::pickedFolderComesBackInWindowsForm() {
@@ -138,18 +170,65 @@ void DialogsTest::pickedFolderComesBackInWindowsForm() {
   machine.tree.Folder("c/WINDOWS");
   machine.tree.Folder("d/Old Stuff");
   QString caption;
-  QList<QUrl> places;
   qttest::ModalScript script;
-  const QString native = QDir(QString::fromStdString(machine.tree.Root())).filePath(folder);
-  script.On("QFileDialog", Choose(native, &caption, &places));
+  script.On("QFileDialog", Choose(Native(machine, folder.toStdString()), &caption));
   const std::string picked = dialogs_.PickFolder("Pick a folder to scan.");
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(caption, QStringLiteral("Pick a folder to scan."));
-  // The drives are offered beside the usual places.
-  QVERIFY(places.contains(QUrl::fromLocalFile(QString::fromStdString(machine.tree.Path("c")))));
-  QVERIFY(places.contains(QUrl::fromLocalFile(QString::fromStdString(machine.tree.Path("d")))));
-  QCOMPARE(places.size(), 4);  // the computer, home, C: and D:, whatever earlier runs offered
   QCOMPARE(QString::fromStdString(picked), answer);
+}
+
+void DialogsTest::pickerOpensOnADriveAndNamesTheDrives() {
+  testsupport::WindowsMachine machine;
+  machine.tree.Folder("d/WINNT");
+  Opening onD, outside;
+  qttest::ModalScript script;
+  script.On("QFileDialog", Look(&onD));
+  script.On("QFileDialog", Look(&outside));
+  {
+    qttest::WorkingFolder here(machine.tree.Path("d/WINNT"));
+    QCOMPARE(dialogs_.PickFolder("Where would you like to save your Windows Update files?"),
+             std::string());
+  }
+  {
+    qttest::WorkingFolder here("/");  // on no drive: the first drive
+    QCOMPARE(dialogs_.PickFolder("Where?"), std::string());
+  }
+  QCOMPARE(script.Pending(), 0);
+  QCOMPARE(onD.folder, Native(machine, "d"));
+  QCOMPARE(onD.places, (QStringList{"C:", "D:"}));
+  QCOMPARE(onD.prompt, QStringLiteral("Where would you like to save your Windows Update files?"));
+  QVERIFY(onD.promptAboveTheFolders);
+  QCOMPARE(outside.folder, Native(machine, "c"));
+  QCOMPARE(outside.places, (QStringList{"C:", "D:"}));
+}
+
+void DialogsTest::folderOnNoDriveIsRefusedAndThePickerStays() {
+  testsupport::WindowsMachine machine;
+  machine.tree.Folder("c/WINDOWS");
+  QString text, title;
+  int icon = 0;
+  const QWidget* first = nullptr;  // compared, never used: the picker is gone by then
+  const QWidget* second = nullptr;
+  qttest::ModalScript script;
+  script.On("QFileDialog", [&](QWidget* dialog) {
+    first = dialog;
+    Choose(QString::fromStdString(machine.tree.Root()))(dialog);  // holds the drives' folders
+  });
+  script.On("QMessageBox", qttest::AnswerBox(QMessageBox::Ok, &text, &title, &icon));
+  script.On("QFileDialog", [&](QWidget* dialog) {
+    second = dialog;
+    Choose(Native(machine, "c/WINDOWS"))(dialog);
+  });
+  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan."), std::string("C:\\WINDOWS"));
+  QCOMPARE(script.Pending(), 0);
+  QCOMPARE(script.Unexpected(), QStringList());
+  QCOMPARE(text, QStringLiteral("This folder is on no drive of this computer. Please choose a "
+                                "folder on one of the drives."));
+  QCOMPARE(title, QStringLiteral("Quillfen"));
+  QCOMPARE(icon, int(QMessageBox::Critical));
+  QVERIFY(first);
+  QVERIFY(second == first);  // the same picker, still open
 }
 
 void DialogsTest::cancelledPickerAnswersNothing() {

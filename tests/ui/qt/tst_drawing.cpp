@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextLayout>
-#include <filesystem>
 
 #include "QtTestSupport.h"
 #include "ScriptedForm.h"
@@ -24,6 +23,7 @@
 
 using qttest::ControlOf;
 using qttest::Row;
+using qttest::WorkingFolder;
 using ui::ControlKind;
 
 namespace {
@@ -37,18 +37,6 @@ bool HasHandCursor(QWidget* widget) {
          cursor.bitmap().size() == QSize(32, 32) && cursor.mask().size() == QSize(32, 32);
 }
 
-// Changes the working folder for the life of the object.
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::string& folder) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~WorkingFolder() { std::filesystem::current_path(old_); }
-
- private:
-  std::filesystem::path old_;
-};
-
 }  // namespace
 
 class DrawingTest : public QObject {
@@ -59,6 +47,9 @@ class DrawingTest : public QObject {
   void everyKindIsPlacedInPixelsInsideItsContainer();
   void fontsColoursAndToolTips();
   void boldBitmapTextIsThicker();
+  void boldBitmapLettersNeverTouch();
+  void boldCaptionsFitTheirControls();
+  void checkBoxesShowAllFourEdges();
   void labelsBreakLinesOnlyAtBlanks();
   void buttonsTakeTheirRolesAndCursor();
   void textBoxProgressBarAndCheckBox();
@@ -71,6 +62,7 @@ class DrawingTest : public QObject {
   void everyCommandButtonButAboutOkShowsTheHand();
   void mainWindowLookIsDrawn();
   void aboutSeparatorIsEtched();
+  void aboutIconStandsOnTheWindowFace();
 
  private:
   // A window of the test's own, drawn from `controls`, loaded but not shown.
@@ -174,6 +166,106 @@ void DrawingTest::boldBitmapTextIsThicker() {
   QVERIFY2(darkPixels(ControlOf<QLabel>(window, "Bold")) > thin * 5 / 4, "bold text must be drawn thicker");
 }
 
+// The inked columns of a label's text: how many runs of them (letters apart from one
+// another) and from where to where.
+struct Ink {
+  int runs = 0;
+  int first = -1;
+  int last = -1;
+};
+
+static Ink InkOf(QWidget* label) {
+  const QImage image = label->grab().toImage();
+  Ink ink;
+  bool inRun = false;
+  for (int x = 0; x < image.width(); ++x) {
+    bool inked = false;
+    for (int y = 0; y < image.height() && !inked; ++y) inked = qGray(image.pixel(x, y)) < 100;
+    if (inked && !inRun) ++ink.runs;
+    if (inked) {
+      if (ink.first < 0) ink.first = x;
+      ink.last = x;
+    }
+    inRun = inked;
+  }
+  return ink;
+}
+
+void DrawingTest::boldBitmapLettersNeverTouch() {
+  if (!QFileInfo::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
+    QSKIP("the bitmap MS Sans Serif face is not installed");
+  const std::string text = "When scanning:";
+  auto regular = Row("Regular", ControlKind::Label, {0, 0, 3000, 255});
+  regular.text = text;
+  auto bold = Row("Bold", ControlKind::Label, {0, 300, 3000, 255});
+  bold.text = text;
+  bold.font.bold = true;
+  QWidget* window = Draw({regular, bold});
+  const Ink thin = InkOf(ControlOf<QLabel>(window, "Regular"));
+  const Ink thick = InkOf(ControlOf<QLabel>(window, "Bold"));
+  // Every gap between letters stays open ("rn" never reads as "m")...
+  QCOMPARE(thick.runs, thin.runs);
+  // ...because each letter is a pixel wider: the text ends one pixel further per letter.
+  QCOMPARE(thick.first, thin.first);
+  QCOMPARE(thick.last - thin.last, static_cast<int>(text.size()));
+}
+
+void DrawingTest::boldCaptionsFitTheirControls() {
+  testsupport::WindowsMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  int checked = 0;
+  for (const char* form : {"BEGIN_FRM", "LOCALSCAN_FRM", "CHECK_FRM", "SCAN_OPTIONS", "OTHER_FRM", "ABOUT_FRM"}) {
+    auto logic = ui::MakeForm(form);
+    tk_->Get(form, "");
+    for (const ui::ControlRow& row : logic->Table().controls) {
+      if (!row.font.bold || row.text.empty() || row.font.face != "MS Sans Serif") continue;
+      QWidget* widget = ControlOf<QWidget>(tk_->Window(form), row.name.c_str());
+      const QFontMetrics metrics(widget->font());
+      const QString text = QString::fromStdString(row.text);
+      const QString where = QString(form) + "." + QString::fromStdString(row.name);
+      // The second stroke reaches one pixel past the text's advance.
+      const int width = metrics.horizontalAdvance(text) + 1;
+      if (row.kind == ControlKind::CommandButton) {
+        QVERIFY2(width <= widget->width() - 4, qPrintable(where));  // inside the button's bevel
+      } else if (row.flags & ui::kWrap) {
+        // Every line's letters stand inside the box; only the last descenders may be cut.
+        const QRect lines = metrics.boundingRect(QRect(0, 0, widget->width() - 1, 1000),
+                                                 Qt::TextWordWrap, text);
+        QVERIFY2(lines.height() - metrics.descent() <= widget->height(), qPrintable(where));
+      } else {
+        QVERIFY2(width <= widget->width(), qPrintable(where));
+      }
+      ++checked;
+    }
+  }
+  QCOMPARE(checked, 11);
+}
+
+void DrawingTest::checkBoxesShowAllFourEdges() {
+  testsupport::WindowsMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Get("SCAN_OPTIONS", "");
+  tk_->Get("SCAN_OPTIONS", "CheckV4Inventories").SetChecked(0);
+  for (const char* name : {"CheckV3Inventories", "CheckV4Inventories"}) {
+    auto* box = ControlOf<QCheckBox>(tk_->Window("SCAN_OPTIONS"), name);
+    QCOMPARE(box->height(), 13);
+    const QImage image = box->grab().toImage();
+    const QColor grey(128, 128, 128), dark(64, 64, 64), white(Qt::white);
+    const QColor face = box->palette().color(QPalette::Button);
+    for (int i = 0; i < 12; ++i) {
+      QCOMPARE(image.pixelColor(i, 0), grey);    // top edge
+      QCOMPARE(image.pixelColor(0, i), grey);    // left edge
+      QCOMPARE(image.pixelColor(i + 1, 12), white);  // bottom edge
+      QCOMPARE(image.pixelColor(12, i + 1), white);  // right edge
+    }
+    QCOMPARE(image.pixelColor(1, 1), dark);
+    QCOMPARE(image.pixelColor(11, 11), face);
+    QCOMPARE(image.pixelColor(2, 2), white);  // the well
+    // The tick's middle, where its two strokes meet.
+    QCOMPARE(image.pixelColor(6, 6), box->isChecked() ? QColor(Qt::black) : white);
+  }
+}
+
 void DrawingTest::labelsBreakLinesOnlyAtBlanks() {
   auto label = Row("Welcome", ControlKind::Label, {0, 0, 1500, 975});
   label.text = "for original V2/V3.1/V4 and Office-Update files";
@@ -253,19 +345,27 @@ void DrawingTest::tabOrderFollowsTheTable() {
   QWidget* window = Draw({Row("Third", ControlKind::CommandButton, {0, 0, 900, 375}, 0, 3),
                           Row("Label", ControlKind::Label, {0, 400, 900, 255}, 0, 0),
                           Row("First", ControlKind::CheckBox, {0, 700, 900, 255}, 0, 1),
-                          Row("Second", ControlKind::TextBox, {0, 1000, 900, 600}, 0, 2)});
+                          Row("Second", ControlKind::TextBox, {0, 1000, 900, 600}, 0, 2),
+                          Row("Picture", ControlKind::PictureBox, {1000, 0, 480, 480}, 0, 4),
+                          Row("Bar", ControlKind::ProgressBar, {0, 1700, 900, 200}, 0, 5)});
   auto* ok = ControlOf<QPushButton>(window, "OK");  // the book's button, tab index 0
   QCOMPARE(NextTabStop(ok), ControlOf<QWidget>(window, "First"));
   QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "First")), ControlOf<QWidget>(window, "Second"));
   QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Second")), ControlOf<QWidget>(window, "Third"));
-  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Third")), ok);
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Third")), ControlOf<QWidget>(window, "Picture"));
+  QCOMPARE(NextTabStop(ControlOf<QWidget>(window, "Picture")), ok);
   QCOMPARE(ControlOf<QLabel>(window, "Label")->focusPolicy(), Qt::NoFocus);
-  QCOMPARE(window->focusWidget(), ok);  // no default button: the first in tab order
+  QCOMPARE(ControlOf<QProgressBar>(window, "Bar")->focusPolicy(), Qt::NoFocus);
+  QVERIFY(!ok->autoDefault());
+  tk_->Show("SAMPLE");
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QCOMPARE(window->focusWidget(), ok);  // the lowest tab index that takes the focus
 }
 
 void DrawingTest::pictureBoxesShowTheirPicturesUnscaled() {
-  QWidget* window = Draw({Row("Banner", ControlKind::PictureBox, {0, 0, 5775, 1335},
-                              ui::kBanner | ui::kNoBorder),
+  auto bannerRow = Row("Banner", ControlKind::PictureBox, {0, 0, 5775, 1335}, ui::kBanner | ui::kNoBorder);
+  bannerRow.backColor = ui::Color{255, 255, 255};
+  QWidget* window = Draw({bannerRow,
                           Row("Icon", ControlKind::PictureBox, {0, 1400, 480, 480},
                               ui::kAppIcon | ui::kNoBorder)});
   auto* banner = ControlOf<QLabel>(window, "Banner");
@@ -390,7 +490,8 @@ void DrawingTest::mainWindowLookIsDrawn() {
   QCOMPARE(ControlOf<QPushButton>(home, "Command1")->parentWidget(), band);
   QCOMPARE(PixelAt(home, 5, 5), QColor(Qt::white));
   QCOMPARE(ControlOf<QPushButton>(home, "Command2")->isDefault(), true);
-  QCOMPARE(home->focusWidget(), ControlOf<QWidget>(home, "Command2"));
+  QVERIFY(QTest::qWaitForWindowActive(home));
+  QCOMPARE(home->focusWidget(), ControlOf<QWidget>(home, "Picture1"));  // the banner, tab 0
   QCOMPARE(ControlOf<QLabel>(home, "Label4")->palette().color(QPalette::WindowText), QColor(192, 0, 0));
   // The local scan window's band sits 8 pixels higher.
   tk_->Get("LOCALSCAN_FRM", "");
@@ -411,6 +512,27 @@ void DrawingTest::aboutSeparatorIsEtched() {
   QCOMPARE(image.pixelColor(100, 253), QColor(Qt::white));
   QCOMPARE(image.pixelColor(100, 254), face);
   QCOMPARE(image.pixelColor(5, 251), face);  // the grey line starts at pixel 6
+}
+
+void DrawingTest::aboutIconStandsOnTheWindowFace() {
+  testsupport::WindowsMachine machine;
+  tk_ = std::make_unique<QtUi::QtToolkit>(ui::MakeForm, [] {});
+  tk_->Get("ABOUT_FRM", "");
+  QWidget* about = tk_->Window("ABOUT_FRM");
+  auto* icon = ControlOf<QLabel>(about, "picIcon");
+  const QImage window = about->grab().toImage();
+  const QImage picture = QtImages::AppIconPixmap(32).toImage();
+  const QColor face = about->palette().color(QPalette::Window);
+  QVERIFY(face != QColor(Qt::white));
+  // Where the icon is transparent, the window's face shows through.
+  int seen = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (qAlpha(picture.pixel(x, y)) == 0) {
+        QCOMPARE(window.pixelColor(icon->geometry().topLeft() + QPoint(x, y)), face);
+        ++seen;
+      }
+  QVERIFY(seen > 0);
 }
 
 QTEST_MAIN(DrawingTest)

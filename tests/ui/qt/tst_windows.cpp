@@ -12,6 +12,7 @@
 #include "QtTestSupport.h"
 #include "scan/ScanOptions.h"
 #include "support/WindowsMachine.h"
+#include "ui/Form.h"
 #include "ui/qt/QtDialogs.h"
 
 using qttest::ControlOf;
@@ -36,6 +37,23 @@ QStringList ConsoleLines(const ProgramFixture& p) {
 
 const QString kStarted = QStringLiteral("<t> - A new scan has been started.");
 
+// A program window whose load step runs but whose activation does nothing and whose buttons
+// only note that they were pressed.
+class PressRecorder final : public ui::Form {
+ public:
+  PressRecorder(std::unique_ptr<ui::Form> inner, QStringList& pressed)
+      : inner_(std::move(inner)), pressed_(pressed) {}
+  const ui::FormTable& Table() const override { return inner_->Table(); }
+  void OnLoad(ui::Toolkit& tk) override { inner_->OnLoad(tk); }
+  void OnClick(ui::Toolkit&, const std::string& control) override {
+    pressed_ << QString::fromStdString(control);
+  }
+
+ private:
+  std::unique_ptr<ui::Form> inner_;
+  QStringList& pressed_;
+};
+
 }  // namespace
 
 class WindowsTest : public QObject {
@@ -47,6 +65,8 @@ class WindowsTest : public QObject {
   void closeBoxOfAnyMainWindowEndsTheProgram_data();
   void closeBoxOfAnyMainWindowEndsTheProgram();
   void exitEndsTheProgram();
+  void focusEnterAndEscRightAfterOpening_data();
+  void focusEnterAndEscRightAfterOpening();
   void enterOnTheHomeWindowOpensTheLocalScan();
   void aboutWindowShowsTheVersionAndClosesOnEsc();
   void optionsDialogRefusesNothingChosen();
@@ -139,6 +159,40 @@ void WindowsTest::exitEndsTheProgram() {
   QCOMPARE(p.Loaded(), QStringList());
 }
 
+void WindowsTest::focusEnterAndEscRightAfterOpening_data() {
+  QTest::addColumn<QString>("form");
+  QTest::addColumn<QString>("focus");
+  QTest::addColumn<QStringList>("pressed");  // by Enter, then by Esc
+  QTest::newRow("home") << "BEGIN_FRM" << "Picture1" << QStringList{"Command2"};
+  QTest::newRow("local scan") << "LOCALSCAN_FRM" << "Picture1" << QStringList{};
+  QTest::newRow("progress") << "CHECK_FRM" << "Command1" << QStringList{"Command1", "Command1"};
+  QTest::newRow("options") << "SCAN_OPTIONS" << "CheckV3Inventories" << QStringList{};
+  QTest::newRow("other drives") << "OTHER_FRM" << "Command1" << QStringList{"Command1"};
+  QTest::newRow("about") << "ABOUT_FRM" << "cmdOK" << QStringList{"cmdOK", "cmdOK"};
+}
+
+void WindowsTest::focusEnterAndEscRightAfterOpening() {
+  QFETCH(QString, form);
+  QFETCH(QString, focus);
+  QFETCH(QStringList, pressed);
+  testsupport::WindowsMachine machine;
+  QStringList presses;
+  QtUi::QtToolkit tk(
+      [&](const std::string& name) -> std::unique_ptr<ui::Form> {
+        return std::make_unique<PressRecorder>(ui::MakeForm(name), presses);
+      },
+      [] {});
+  tk.Show(form.toStdString());
+  QWidget* window = tk.Window(form.toStdString());
+  QVERIFY(window && QTest::qWaitForWindowActive(window));
+  QVERIFY(window->focusWidget());
+  QCOMPARE(window->focusWidget()->objectName(), focus);
+  qttest::PressKey(window, Qt::Key_Return);
+  qttest::PressKey(window, Qt::Key_Escape);
+  QCOMPARE(presses, pressed);
+  tk.Unload(form.toStdString());
+}
+
 void WindowsTest::enterOnTheHomeWindowOpensTheLocalScan() {
   ProgramFixture p;
   QWidget* home = p.Start();
@@ -147,6 +201,14 @@ void WindowsTest::enterOnTheHomeWindowOpensTheLocalScan() {
   qttest::Settle();
   QCOMPARE(p.Loaded(), QStringList{"LOCALSCAN_FRM"});
   QVERIFY(!p.ended);
+  // A second Enter, on the local scan window, starts no scan.
+  QWidget* local = p.Window("LOCALSCAN_FRM");
+  QVERIFY(QTest::qWaitForWindowActive(local));
+  qttest::PressKey(local, Qt::Key_Return);
+  qttest::Settle();
+  QCOMPARE(p.Loaded(), QStringList{"LOCALSCAN_FRM"});
+  QCOMPARE(p.Text("LOCALSCAN_FRM", "ScanConsole"), std::string());
+  QVERIFY(!p.machine.tree.Exists("c/CVL_SAVE"));
 }
 
 void WindowsTest::aboutWindowShowsTheVersionAndClosesOnEsc() {
