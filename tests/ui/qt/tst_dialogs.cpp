@@ -125,9 +125,9 @@ void DialogsTest::boxWithoutATitleTakesTheProgramName() {
 void DialogsTest::pickedFolderComesBackInWindowsForm_data() {
   QTest::addColumn<QString>("folder");  // below the machine's tree
   QTest::addColumn<QString>("answer");
-  QTest::newRow("drive root") << "c" << "C:\\";
-  QTest::newRow("folder") << "c/WINDOWS" << "C:\\WINDOWS";
-  QTest::newRow("other drive") << "d/Old Stuff" << "D:\\Old Stuff";
+  QTest::newRow("drive root") << "c" << "S:\\";
+  QTest::newRow("folder") << "c/WINDOWS" << "S:\\WINDOWS";
+  QTest::newRow("other drive") << "d/Old Stuff" << "T:\\Old Stuff";
   QTest::newRow("on no drive") << "" << "";
 }
 
@@ -148,7 +148,7 @@ void DialogsTest::pickedFolderComesBackInWindowsForm() {
   // The drives are offered beside the usual places.
   QVERIFY(places.contains(QUrl::fromLocalFile(QString::fromStdString(machine.tree.Path("c")))));
   QVERIFY(places.contains(QUrl::fromLocalFile(QString::fromStdString(machine.tree.Path("d")))));
-  QCOMPARE(places.size(), 4);  // the computer, home, C: and D:, whatever earlier runs offered
+  QCOMPARE(places.size(), 4);  // the computer, home, S: and T:, whatever earlier runs offered
   QCOMPARE(QString::fromStdString(picked), answer);
 }
 
@@ -165,7 +165,7 @@ void DialogsTest::openInShellOpensTheFolderOfTheDrive() {
   machine.tree.Folder("c/CVL_SAVE");
   Opener opener;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
-  dialogs_.OpenInShell("C:\\cvl_save");    // found without regard to case
+  dialogs_.OpenInShell("S:\\cvl_save");    // found without regard to case
   dialogs_.OpenInShell("Q:\\CVL_SAVE");    // no such drive: nothing to open
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
   QCOMPARE(opener.urls,
