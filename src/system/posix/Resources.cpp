@@ -1,3 +1,4 @@
+#include "ResourceIds.h"
 #include "system/WindowsApi.h"
 
 // Generated from resources/README.TXT at build time.
@@ -8,8 +9,7 @@ namespace WindowsApi {
 
 // Windows keeps these bytes as a resource of the exe; here they are built into the program.
 std::span<const unsigned char> CustomResource(int id) {
-  constexpr int kReadmeText = 101;
-  if (id == kReadmeText) return {quillfen_readme_bytes, quillfen_readme_bytes_size};
+  if (id == QUILLFEN_README_TEXT) return {quillfen_readme_bytes, quillfen_readme_bytes_size};
   return {};
 }
 
