@@ -7,6 +7,7 @@
 // (CopyFile -> CopyFileA, ...) never rename them in one translation unit and not in another.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,10 @@ bool DeleteOneFile(const std::string& path);
 // written beside and renamed into place, so a failure never leaves a half-written file and
 // never harms an older one. Returns false when it cannot be written whole.
 bool WriteWholeFile(const std::string& path, const unsigned char* data, std::size_t size);
+
+// The bytes of the program's built-in resource of type "CUSTOM" with this identifier (101: the
+// README text); empty when the program holds no such resource.
+std::span<const unsigned char> CustomResource(int id);
 
 // An environment variable; nullopt when it is not set.
 std::optional<std::string> EnvironmentValue(const std::string& name);

@@ -21,9 +21,12 @@ namespace hostile {
 HostileWorld::HostileWorld() {
   ScanOptions::ResetAll();
   tree.Folder("e");
-  // The machine's guard puts the variable back when the case ends.
+  // The machine's guards put the variables back when the case ends. The suite is for the POSIX
+  // host alone, so its drives keep the letters a Linux user gives them.
   setenv("QUILLFEN_DRIVES",
          ("C=" + tree.Path("c") + ";D=" + tree.Path("d") + ";E=" + tree.Path("e")).c_str(), 1);
+  setenv("windir", "C:\\WINDOWS", 1);
+  SetProgramFilesDir("C:\\Program Files");
 }
 
 namespace {

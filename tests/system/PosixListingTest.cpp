@@ -108,7 +108,15 @@ TEST_F(PosixListing, NamesWindowsCannotSpellAreLeftOut) {
   drive.tree.File("dir/back\\slash.txt");
   drive.tree.File("dir/ask?.txt");
   drive.tree.File("dir/line\nbreak");
+  // Windows drops trailing dots and blanks from a name it is given, so it could never reach
+  // these; "noext." must not be read as "noext" either.
+  drive.tree.File("dir/noext.");
+  drive.tree.File("dir/blank ");
+  drive.tree.File("dir/dot.", "only with its dot");
   EXPECT_EQ(Names("C:\\dir\\*.*"), "./ ../ a.txt B.TXT noext sub/ ");
+  EXPECT_EQ(Names("C:\\dir\\dot."), "(false)");
+  EXPECT_EQ(Names("C:\\dir\\noext."), "noext ");
+  EXPECT_EQ(Names("C:\\dir\\NOEXT. "), "noext ");
   // A name with "\" is never read as two components.
   drive.tree.File("dir/back/slash.txt");
   EXPECT_EQ(Names("C:\\dir\\back\\*.*"), "./ ../ slash.txt ");

@@ -36,6 +36,18 @@ TEST(PosixPathText, SeparatorsDoubledSeparatorsAndDotsAreFolded) {
   EXPECT_EQ(Parts("C:\\a\\*.txt"), "C|a|*.txt");
 }
 
+TEST(PosixPathText, TheLastComponentLosesTrailingDotsAndBlanksAsOnWin32) {
+  EXPECT_EQ(Parts("C:\\t\\lead."), "C|t|lead");
+  EXPECT_EQ(Parts("C:\\t\\lead. . "), "C|t|lead");
+  EXPECT_EQ(Parts("C:\\t\\.x."), "C|t|.x");
+  EXPECT_EQ(Parts("C:\\t\\..."), "C|t|\\");
+  EXPECT_EQ(Parts("C:\\..."), "C");
+  // Not before a separator, not in other components, and never in a pattern.
+  EXPECT_EQ(Parts("C:\\t\\lead.\\"), "C|t|lead.|\\");
+  EXPECT_EQ(Parts("C:\\t.\\x"), "C|t.|x");
+  EXPECT_EQ(Parts("C:\\t\\*."), "C|t|*.");
+}
+
 TEST(PosixPathText, TextThatIsNoDriveLetterPathIsRefused) {
   for (const char* text : {"", "C", "\\\\server\\share", "C:name", "1:\\x", "C:\\a:b",
                            "C:\\a|b", "C:\\a\"b", "C:\\a<b", "C:\\tab\there"})
@@ -45,7 +57,9 @@ TEST(PosixPathText, TextThatIsNoDriveLetterPathIsRefused) {
 TEST(PosixPathText, WindowsNamesHoldNoSeparatorReservedOrControlCharacter) {
   EXPECT_TRUE(PosixHost::IsWindowsName("Windows Update.log"));
   EXPECT_TRUE(PosixHost::IsWindowsName("Programme f\xC3\xBCr alle"));
-  for (const char* name : {"", "a:b", "a\\b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\nb"})
+  EXPECT_TRUE(PosixHost::IsWindowsName(".hidden"));
+  for (const char* name : {"", "a:b", "a\\b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\nb",
+                           "a.", "a ", "a. "})
     EXPECT_FALSE(PosixHost::IsWindowsName(name)) << name;
 }
 

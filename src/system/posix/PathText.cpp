@@ -29,7 +29,11 @@ bool NameHasOnly(std::string_view name, bool wildcardsAllowed) {
 
 }  // namespace
 
-bool IsWindowsName(std::string_view name) { return NameHasOnly(name, false); }
+// Windows drops a name's trailing dots and blanks (below), so it cannot reach an entry whose
+// name ends in one: such a name is no Windows name, or "a." would be read as "a".
+bool IsWindowsName(std::string_view name) {
+  return NameHasOnly(name, false) && name.back() != '.' && name.back() != ' ';
+}
 
 bool HasWildcards(std::string_view name) {
   return name.find_first_of("*?") != std::string_view::npos;
@@ -61,6 +65,17 @@ std::optional<WindowsPath> ParseWindowsPath(std::string_view text) {
     path.parts.emplace_back(part);
   }
   path.trailingSeparator = !path.parts.empty() && IsSeparator(rest.back());
+  // Win32 drops the trailing dots and blanks of a path's last component ("lead." is "lead"),
+  // unless a separator follows it; a pattern keeps them, where "*." means "no extension".
+  // A component left empty ("...") leaves the folder that holds it.
+  if (!path.parts.empty() && !path.trailingSeparator && !HasWildcards(path.parts.back())) {
+    std::string& last = path.parts.back();
+    while (!last.empty() && (last.back() == '.' || last.back() == ' ')) last.pop_back();
+    if (last.empty()) {
+      path.parts.pop_back();
+      path.trailingSeparator = !path.parts.empty();
+    }
+  }
   return path;
 }
 

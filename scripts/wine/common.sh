@@ -1,0 +1,86 @@
+# Sourced by the Wine scripts: the environment every Wine call of the test run uses.
+#   wine_use_prefix <folder>   makes the 32-bit prefix there once, sets it up, exports it, and
+#                              starts its wineserver, which lingers a few seconds between runs
+#   wine_done                  waits until that wineserver has gone (call it before exiting:
+#                              a server left over from one run breaks a following one)
+# Wine is quiet (WINEDEBUG=-all), never offers to install Mono or Gecko, and runs in UTC: the
+# two hosts convert file times differently around daylight-saving changes.
+
+wine_use_prefix() {
+  export WINEPREFIX
+  WINEPREFIX=$(realpath -m "$1")
+  export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export TZ=UTC
+  if [ ! -f "$WINEPREFIX/.quillfen-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wine wineboot --init >/dev/null 2>&1 || true
+    wineserver -w
+    if ! grep -q '^#arch=win32' "$WINEPREFIX/system.reg" 2>/dev/null; then
+      echo "no 32-bit Wine prefix could be made (is wine32 installed?)" >&2
+      return 1
+    fi
+    # Windows XP, as the test machine says it is; and no 2 s stall on every window that
+    # closes without a window manager.
+    wine_import_registry 'HKEY_CURRENT_USER\Software\Wine' '"Version"="winxp"' \
+      'HKEY_CURRENT_USER\Software\Wine\X11 Driver' '"Managed"="N"'
+    wineserver -w
+    touch "$WINEPREFIX/.quillfen-ready"
+  fi
+  # Starting a server costs a second; one that lingers serves all the runs of a script.
+  wineserver -p3
+}
+
+wine_done() { wineserver -w; }
+
+# wine_import_registry <key> <value line>... : one regedit import of REGEDIT4 lines, a key
+# line starting each group ("HKEY_..."), then its values; waits until Wine has stored them.
+wine_import_registry() {
+  local file
+  file=$(mktemp "$WINEPREFIX/import-XXXXXX.reg")
+  {
+    printf 'REGEDIT4\r\n'
+    for line in "$@"; do
+      case $line in
+        HKEY_*) printf '\r\n[%s]\r\n' "$line" ;;
+        *) printf '%s\r\n' "$line" ;;
+      esac
+    done
+  } >"$file"
+  wine regedit /S "$(wine_path "$file")" >/dev/null 2>&1
+  rm -f "$file"
+}
+
+# The Windows spelling of a POSIX path, through the prefix's Z: drive (the root folder).
+wine_path() {
+  local path
+  path=$(realpath -m "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+# wine_link_drive <letter> <folder>: the drive letter stands for the folder from now on.
+wine_link_drive() {
+  mkdir -p "$2"
+  ln -sfn "$(realpath "$2")" "$WINEPREFIX/dosdevices/$1:"
+}
+
+# wine_run_counted <log> <exe> [args...]: runs a GoogleTest program, and fails unless it ran
+# exactly the tests it lists, all passed. A 64-bit-only Wine runs a 32-bit program as a silent
+# no-op that exits 0, so the exit status alone proves nothing.
+wine_run_counted() {
+  local log=$1 exe=$2
+  shift 2
+  local listed xml status=0
+  listed=$(wine "$exe" --gtest_list_tests "$@" 2>/dev/null | tr -d '\r' | grep -c '^  ' || true)
+  xml=$(mktemp "$(dirname "$log")/gtest-XXXXXX.xml")
+  wine "$exe" "--gtest_output=xml:$(wine_path "$xml")" "$@" >"$log" 2>&1 || status=$?
+  local ran failed
+  ran=$(grep -o '<testsuites tests="[0-9]*"' "$xml" 2>/dev/null | grep -o '[0-9]*' || echo 0)
+  failed=$(grep -o '<testsuites tests="[0-9]*" failures="[0-9]*"' "$xml" 2>/dev/null |
+           grep -o 'failures="[0-9]*"' | grep -o '[0-9]*' || echo 0)
+  rm -f "$xml"
+  WINE_TESTS_LISTED=$listed WINE_TESTS_RAN=$ran WINE_TESTS_FAILED=$failed
+  if [ "$status" -ne 0 ] || [ "$ran" -eq 0 ] || [ "$ran" -ne "$listed" ] || [ "$failed" -ne 0 ]; then
+    return 1
+  fi
+}

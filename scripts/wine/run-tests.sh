@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs the Windows test program under Wine, in the 32-bit prefix given, and fails unless every
+# test it lists ran and passed.
+#   run-tests.sh <quillfen_tests.exe> <prefix folder> [GoogleTest options...]
+# Before the run it links the tests' drives: R: to a scratch folder (a TempTree), S: and T: to
+# its folders "c" and "d"; and it makes the symbolic link the reparse-point test walks past.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
+exe=$(realpath "$1")
+prefix=$2
+shift 2
+wine_use_prefix "$prefix"
+trap wine_done EXIT
+
+scratch=$WINEPREFIX/scratch
+rm -rf "$scratch" "$WINEPREFIX/links"
+wine_link_drive r "$scratch"
+wine_link_drive s "$scratch/c"
+wine_link_drive t "$scratch/d"
+mkdir -p "$WINEPREFIX/links/loop"
+printf 'x' >"$WINEPREFIX/links/loop/file.txt"
+ln -s ../loop "$WINEPREFIX/links/loop/back"
+export QUILLFEN_TEST_LINKS
+QUILLFEN_TEST_LINKS=$(wine_path "$WINEPREFIX/links")
+
+log=$WINEPREFIX/last-run.log
+if wine_run_counted "$log" "$exe" "$@"; then
+  grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
+  echo "wine: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
+else
+  cat "$log"
+  echo "wine: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
+  exit 1
+fi
