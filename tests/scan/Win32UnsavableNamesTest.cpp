@@ -66,7 +66,7 @@ TEST_F(UnsavableNames, TheLocalScanNamesTheFileItCouldNotCopy) {
                                 "<t> - No corresponding Windows Update V4 log has been found.",
                                 "<t> - No valid Windows Update V4 files found.",
                                 "<t> - No corresponding OfficeUpdate directory found.",
-                                "<t> - Scan ended. No corresponding files have been found."}));
+                                "<t> - Scan ended. None of the files found could be saved."}));
   EXPECT_FALSE(tree.Exists("c/CVL_SAVE"));
 }
 
