@@ -71,7 +71,8 @@ bool ListLongName(const std::string& path, std::vector<FindData>& entries) {
 
 namespace WindowsApi {
 
-bool ListFolder(const std::string& pattern, std::vector<FindData>& entries) {
+// FindFirstFile/FindNextFile give every fact of an entry at once, so all are always filled.
+bool ListFolder(const std::string& pattern, std::vector<FindData>& entries, Facts) {
   using namespace Win32Host;
   entries.clear();
   QuietDriveErrors();
