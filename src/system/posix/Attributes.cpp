@@ -42,7 +42,7 @@ std::uint32_t VisibilityOf(const std::string& native, std::string_view name, boo
 
 std::uint32_t AttributesOf(const std::string& native, std::string_view name,
                            const struct stat& info) {
-  DosAttributeReader dos(FsKindOf(native));
+  DosAttributeReader dos(FsKindOf(native, info.st_dev));
   return AttributesOf(native, name, info, dos);
 }
 

@@ -128,7 +128,7 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     } else if (facts == WindowsApi::Facts::Visibility && !(linked && info.st_dev != folder->info.st_dev)) {
       entry.attributes = VisibilityOf(native, name, isFolder, dos);
     } else if (facts == WindowsApi::Facts::Visibility) {
-      DosAttributeReader other(FsKindOf(native));  // a link to another disk
+      DosAttributeReader other(FsKindOf(native, info.st_dev));  // a link to another disk
       entry.attributes = VisibilityOf(native, name, isFolder, other);
     } else {
       entry.attributes = info.st_dev == folder->info.st_dev
