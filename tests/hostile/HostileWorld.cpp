@@ -79,8 +79,11 @@ HostileWorld::~HostileWorld() {
     for (const auto& [file, print] : before_) {
       if (std::find(changed_.begin(), changed_.end(), file) != changed_.end()) continue;
       const auto now = after.find(file);
-      EXPECT_TRUE(now != after.end()) << "source removed: " << file;
-      if (now != after.end()) EXPECT_EQ(now->second, print) << "source changed: " << file;
+      if (now == after.end()) {
+        ADD_FAILURE() << "source removed: " << file;
+      } else {
+        EXPECT_EQ(now->second, print) << "source changed: " << file;
+      }
     }
   }
   // Removed through descriptors: a case may leave a tree deeper than a path can name.
