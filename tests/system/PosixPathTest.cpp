@@ -42,10 +42,11 @@ TEST(PosixPathText, TheLastComponentLosesTrailingDotsAndBlanksAsOnWin32) {
   EXPECT_EQ(Parts("C:\\t\\.x."), "C|t|.x");
   EXPECT_EQ(Parts("C:\\t\\..."), "C|t|\\");
   EXPECT_EQ(Parts("C:\\..."), "C");
-  // Not before a separator, not in other components, and never in a pattern.
-  EXPECT_EQ(Parts("C:\\t\\lead.\\"), "C|t|lead.|\\");
-  EXPECT_EQ(Parts("C:\\t.\\x"), "C|t.|x");
+  // Never in a pattern. A folder whose name ends in a dot or blank is none this host lists,
+  // so no path goes through one.
   EXPECT_EQ(Parts("C:\\t\\*."), "C|t|*.");
+  for (const char* through : {"C:\\t\\lead.\\", "C:\\t.\\x", "C:\\a\\...\\b", "C:\\a \\b"})
+    EXPECT_EQ(Parts(through), "invalid") << through;
 }
 
 TEST(PosixPathText, TextThatIsNoDriveLetterPathIsRefused) {

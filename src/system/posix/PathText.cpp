@@ -65,6 +65,14 @@ std::optional<WindowsPath> ParseWindowsPath(std::string_view text) {
     path.parts.emplace_back(part);
   }
   path.trailingSeparator = !path.parts.empty() && IsSeparator(rest.back());
+  // A folder name ending in a dot or a blank ("a.\b", "...\b", "a.\") names nothing a listing
+  // of this host shows, so no path passes through one; only a last component with no separator
+  // after it is trimmed, below.
+  const std::size_t folders = path.parts.size() - (path.trailingSeparator ? 0 : 1);
+  for (std::size_t i = 0; i < folders && i < path.parts.size(); ++i) {
+    const std::string& folder = path.parts[i];
+    if (!HasWildcards(folder) && (folder.back() == '.' || folder.back() == ' ')) return std::nullopt;
+  }
   // Win32 drops the trailing dots and blanks of a path's last component ("lead." is "lead"),
   // unless a separator follows it; a pattern keeps them, where "*." means "no extension".
   // A component left empty ("...") leaves the folder that holds it.
