@@ -13,11 +13,8 @@ shift 2
 wine_use_prefix "$prefix"
 trap wine_done EXIT
 
-scratch=$WINEPREFIX/scratch
-rm -rf "$scratch" "$WINEPREFIX/links"
-wine_link_drive r "$scratch"
-wine_link_drive s "$scratch/c"
-wine_link_drive t "$scratch/d"
+wine_link_test_drives
+rm -rf "$WINEPREFIX/links"
 mkdir -p "$WINEPREFIX/links/loop"
 printf 'x' >"$WINEPREFIX/links/loop/file.txt"
 ln -s ../loop "$WINEPREFIX/links/loop/back"
