@@ -157,7 +157,9 @@ void FormWindow::Present() {
     savedFocus_ = FirstFocus();
     // The whole window, title bar and borders included, stands at the centre.
     RECT area, outer;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    // The screen less the task bar; NT 3.51 knows only the whole screen.
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+      area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     GetWindowRect(window_, &outer);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     SetWindowPos(window_, nullptr, area.left + (area.right - area.left - width) / 2,
