@@ -83,6 +83,35 @@ wine_link_test_drives() {
   wine_link_drive t "$scratch/d"
 }
 
+# wine_on_xvfb <prefix> <script> [args...]: runs the script again, with its arguments, on an X
+# display of its own (Xvfb at 96 dots per inch), once the prefix's wineserver has gone (one that
+# a run without a display left behind would keep the windows off the screen). Does nothing
+# when already there.
+wine_on_xvfb() {
+  [ -z "${QUILLFEN_ON_XVFB:-}" ] || return 0
+  local prefix script
+  prefix=$(realpath -m "$1")
+  script=$2
+  shift 2
+  [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -w
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" env QUILLFEN_ON_XVFB=1 bash "$script" "$@"
+}
+
+# wine_run_suite <name> <log> <exe> [args...]: wine_run_counted, then one line that says how it
+# went, "<name>: N of M tests ran and passed", after the passed cases (the whole log on failure).
+wine_run_suite() {
+  local name=$1 log=$2
+  shift 2
+  if wine_run_counted "$log" "$@"; then
+    grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
+    echo "$name: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
+  else
+    cat "$log"
+    echo "$name: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
+    return 1
+  fi
+}
+
 # wine_run_counted <log> <exe> [args...]: runs a GoogleTest program, and fails unless it ran
 # exactly the tests it lists, all passed. A 64-bit-only Wine runs a 32-bit program as a silent
 # no-op that exits 0, so the exit status alone proves nothing.

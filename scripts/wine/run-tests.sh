@@ -21,12 +21,4 @@ ln -s ../loop "$WINEPREFIX/links/loop/back"
 export QUILLFEN_TEST_LINKS
 QUILLFEN_TEST_LINKS=$(wine_path "$WINEPREFIX/links")
 
-log=$WINEPREFIX/last-run.log
-if wine_run_counted "$log" "$exe" "$@"; then
-  grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
-  echo "wine: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
-else
-  cat "$log"
-  echo "wine: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
-  exit 1
-fi
+wine_run_suite wine "$WINEPREFIX/last-run.log" "$exe" "$@"

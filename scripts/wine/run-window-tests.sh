@@ -7,28 +7,12 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh"
+wine_on_xvfb "$2" "$0" "$@"
 exe=$(realpath "$1")
-prefix=$(realpath -m "$2")
+prefix=$2
 shift 2
-
-if [ -z "${QUILLFEN_ON_XVFB:-}" ]; then
-  # A wineserver that a run without a display left behind would keep these windows off the
-  # screen: wait until it has gone before starting on one.
-  [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -w
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    env QUILLFEN_ON_XVFB=1 bash "$0" "$exe" "$prefix" "$@"
-fi
-
 wine_use_prefix "$prefix"
 trap wine_done EXIT
 wine_link_test_drives
 
-log=$WINEPREFIX/last-window-run.log
-if wine_run_counted "$log" "$exe" "$@"; then
-  grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
-  echo "wine windows: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
-else
-  cat "$log"
-  echo "wine windows: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
-  exit 1
-fi
+wine_run_suite "wine windows" "$WINEPREFIX/last-window-run.log" "$exe" "$@"

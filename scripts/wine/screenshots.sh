@@ -8,17 +8,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/common.sh"
+wine_on_xvfb "$2" "$0" "$@"
 exe=$(realpath "$1")
-prefix=$(realpath -m "$2")
 out=$(realpath -m "$3")
-
-if [ -z "${QUILLFEN_ON_XVFB:-}" ]; then
-  [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -w
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    env QUILLFEN_ON_XVFB=1 bash "$0" "$exe" "$prefix" "$out"
-fi
-
-wine_use_prefix "$prefix"
+wine_use_prefix "$2"
 trap wine_done EXIT
 work=$WINEPREFIX/demo
 rm -rf "$work"
