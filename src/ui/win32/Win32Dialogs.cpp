@@ -4,6 +4,8 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
+#include <vector>
+
 namespace Win32Ui {
 namespace {
 
@@ -26,6 +28,35 @@ void FreeShellItem(LPITEMIDLIST item) {
     allocator->Release();
   }
 }
+
+// The picker is asked with no owner window, as it has always been, so Windows disables none of
+// the program's windows while it is open: they are disabled here meanwhile, so that it is modal
+// as a message box is, and no second scan can start under it.
+class ProgramWindowsDisabled {
+ public:
+  ProgramWindowsDisabled() : active_(GetActiveWindow()) {
+    EnumThreadWindows(GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~ProgramWindowsDisabled() {
+    for (HWND window : disabled_)
+      if (IsWindow(window)) EnableWindow(window, TRUE);
+    if (active_ && IsWindow(active_)) SetActiveWindow(active_);
+  }
+  ProgramWindowsDisabled(const ProgramWindowsDisabled&) = delete;
+  ProgramWindowsDisabled& operator=(const ProgramWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      reinterpret_cast<ProgramWindowsDisabled*>(self)->disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND active_;
+  std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -54,7 +85,11 @@ std::string Win32Dialogs::PickFolder(const std::string& prompt) {
   browse.lParam = 0;
   browse.iImage = 0;
   const HRESULT com = CoInitialize(nullptr);
-  LPITEMIDLIST item = SHBrowseForFolderA(&browse);
+  LPITEMIDLIST item;
+  {
+    ProgramWindowsDisabled modal;
+    item = SHBrowseForFolderA(&browse);
+  }
   std::string result;
   if (item) {
     if (SHGetPathFromIDListA(item, chosen)) result.assign(chosen, strnlen(chosen, MAX_PATH));
