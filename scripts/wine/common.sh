@@ -2,7 +2,8 @@
 #   wine_use_prefix <folder>   makes the 32-bit prefix there once, sets it up, exports it, and
 #                              starts its wineserver, which lingers a few seconds between runs
 #   wine_done                  waits until that wineserver has gone (call it before exiting:
-#                              a server left over from one run breaks a following one)
+#                              a server left over from one run breaks a following one, and one
+#                              started without a display gives a later run on one no windows)
 # Wine is quiet (WINEDEBUG=-all), never offers to install Mono or Gecko, and runs in UTC: the
 # two hosts convert file times differently around daylight-saving changes.
 
@@ -27,6 +28,14 @@ wine_use_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.quillfen-ready"
   fi
+  # Wine's own fonts (Debian's fonts-wine) where the prefix's programs find them: this Wine does
+  # not look in their folder by itself, and without them every face (MS Sans Serif, Marlett for
+  # the title-bar buttons) falls back to one sans face.
+  local font fonts=$WINEPREFIX/drive_c/windows/Fonts
+  mkdir -p "$fonts"
+  for font in /usr/share/wine/fonts/*; do
+    [ -e "$fonts/${font##*/}" ] || ln -s "$font" "$fonts/"
+  done
   # Starting a server costs a second; one that lingers serves all the runs of a script.
   wineserver -p3
 }
@@ -62,6 +71,45 @@ wine_path() {
 wine_link_drive() {
   mkdir -p "$2"
   ln -sfn "$(realpath "$2")" "$WINEPREFIX/dosdevices/$1:"
+}
+
+# wine_link_test_drives: the drives of the tests' machines (tests/support/TempTree.h): R: a
+# scratch folder in the prefix, S: and T: its folders "c" and "d".
+wine_link_test_drives() {
+  local scratch=$WINEPREFIX/scratch
+  rm -rf "$scratch"
+  wine_link_drive r "$scratch"
+  wine_link_drive s "$scratch/c"
+  wine_link_drive t "$scratch/d"
+}
+
+# wine_on_xvfb <prefix> <script> [args...]: runs the script again, with its arguments, on an X
+# display of its own (Xvfb at 96 dots per inch), once the prefix's wineserver has gone (one that
+# a run without a display left behind would keep the windows off the screen). Does nothing
+# when already there.
+wine_on_xvfb() {
+  [ -z "${QUILLFEN_ON_XVFB:-}" ] || return 0
+  local prefix script
+  prefix=$(realpath -m "$1")
+  script=$2
+  shift 2
+  [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -w
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" env QUILLFEN_ON_XVFB=1 bash "$script" "$@"
+}
+
+# wine_run_suite <name> <log> <exe> [args...]: wine_run_counted, then one line that says how it
+# went, "<name>: N of M tests ran and passed", after the passed cases (the whole log on failure).
+wine_run_suite() {
+  local name=$1 log=$2
+  shift 2
+  if wine_run_counted "$log" "$@"; then
+    grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
+    echo "$name: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
+  else
+    cat "$log"
+    echo "$name: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
+    return 1
+  fi
 }
 
 # wine_run_counted <log> <exe> [args...]: runs a GoogleTest program, and fails unless it ran

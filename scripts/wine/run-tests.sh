@@ -13,23 +13,12 @@ shift 2
 wine_use_prefix "$prefix"
 trap wine_done EXIT
 
-scratch=$WINEPREFIX/scratch
-rm -rf "$scratch" "$WINEPREFIX/links"
-wine_link_drive r "$scratch"
-wine_link_drive s "$scratch/c"
-wine_link_drive t "$scratch/d"
+wine_link_test_drives
+rm -rf "$WINEPREFIX/links"
 mkdir -p "$WINEPREFIX/links/loop"
 printf 'x' >"$WINEPREFIX/links/loop/file.txt"
 ln -s ../loop "$WINEPREFIX/links/loop/back"
 export QUILLFEN_TEST_LINKS
 QUILLFEN_TEST_LINKS=$(wine_path "$WINEPREFIX/links")
 
-log=$WINEPREFIX/last-run.log
-if wine_run_counted "$log" "$exe" "$@"; then
-  grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
-  echo "wine: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
-else
-  cat "$log"
-  echo "wine: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
-  exit 1
-fi
+wine_run_suite wine "$WINEPREFIX/last-run.log" "$exe" "$@"

@@ -18,7 +18,7 @@
 #include "QtTestSupport.h"
 #include "ScriptedForm.h"
 #include "support/WindowsMachine.h"
-#include "ui/qt/DriveChoice.h"
+#include "ui/DriveChoice.h"
 #include "ui/qt/Images.h"
 
 using qttest::ControlOf;
