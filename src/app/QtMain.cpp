@@ -12,7 +12,7 @@ int main(int, char** argv) {
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillfen"));
-  QApplication::setDesktopFileName(QStringLiteral("quillfen"));
+  QApplication::setDesktopFileName(QStringLiteral("org.corvalen.Quillfen"));
   // One main window replaces another; the toolkit ends the program when none is left.
   QApplication::setQuitOnLastWindowClosed(false);
 
