@@ -2,7 +2,9 @@
 # Installs, with apt, whatever one purpose needs and is missing:
 #   install-deps.sh run    building and running the Linux program (the default)
 #   install-deps.sh test   everything the tests need besides: GoogleTest, the sanitizer and
-#                          fuzzer runtimes, the MinGW-w64 cross compilers and a 32-bit Wine
+#                          fuzzer runtimes, the MinGW-w64 cross compilers, a 32-bit Wine, and
+#                          what makes and checks the release (CPack's dpkg-shlibdeps and file,
+#                          lintian, appstreamcli, desktop-file-validate, man, zip)
 # It uses sudo when not run as root.
 set -euo pipefail
 purpose=${1:-run}
@@ -18,6 +20,7 @@ test_packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32
+  dpkg-dev file lintian appstream desktop-file-utils man-db zip unzip
 )
 
 packages=("${run_packages[@]}")
