@@ -1,0 +1,59 @@
+#include "CliWorld.h"
+
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <sstream>
+
+namespace clitest {
+
+Ran CliWorld::Scan(const QStringList& arguments) const {
+  QProcessEnvironment environment;
+  environment.insert("PATH", qEnvironmentVariable("PATH"));
+  environment.insert("TZ", "UTC");
+  environment.insert("LC_ALL", "C.UTF-8");
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(QString::fromStdString(tree.Root()));
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.start(QUILLFEN_SCAN, arguments);
+  EXPECT_TRUE(process.waitForFinished(60000)) << "quillfen-scan did not end";
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "quillfen-scan crashed";
+  return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+          process.readAllStandardError().toStdString()};
+}
+
+QJsonObject CliWorld::Report(const std::string& relative) const {
+  QFile file(At(relative));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative;
+  return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+std::string CliWorld::State(const std::string& relative) const {
+  std::istringstream listing(tree.Listing(relative));
+  std::ostringstream state;
+  for (std::string entry; std::getline(listing, entry);) {
+    const std::string path = relative + "/" + entry;
+    struct stat info {};
+    lstat(tree.Path(path).c_str(), &info);
+    state << entry << " " << std::oct << info.st_mode << std::dec;
+    // A folder's time is when it was made; a file's is its source's.
+    if (S_ISREG(info.st_mode)) state << " " << info.st_mtim.tv_sec << " " << tree.Read(path);
+    state << "\n";
+  }
+  return state.str();
+}
+
+std::string MaskTimes(const std::string& out) {
+  std::istringstream lines(out);
+  std::string masked;
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t dash = line.find(" - ");
+    masked += (dash != std::string::npos && dash > 0 ? "<t>" + line.substr(dash) : line) + "\n";
+  }
+  return masked;
+}
+
+}  // namespace clitest
