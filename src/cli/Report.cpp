@@ -16,7 +16,9 @@
 namespace Cli {
 namespace {
 
-QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), qsizetype(text.size())); }
+QByteArray Bytes(const std::string& text) {
+  return QByteArray(text.data(), qsizetype(text.size()));
+}
 
 // Text that is not UTF-8 has each bad byte as U+FFFD, and its bytes in hex beside it.
 void PutText(QJsonObject& object, const QString& key, const std::string& text) {

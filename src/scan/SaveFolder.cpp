@@ -83,8 +83,8 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
   for (const auto& folder : finds.unreadable) run.CannotRead(folder);
   if (finds.files.empty() && finds.folders.empty()) {
     // A folder that could not be read may have held files: say which, beside "none found".
-    UserDialogs::ShowMessage(kNothingFound + (run.Failures().empty() ? "" : "\n" + Lines(run.Failures())),
-                             Icon::Critical);
+    const std::string unread = run.Failures().empty() ? "" : "\n" + Lines(run.Failures());
+    UserDialogs::ShowMessage(kNothingFound + unread, Icon::Critical);
     return;
   }
   UserDialogs::ShowMessage(kAskForLocation, Icon::Information);

@@ -29,7 +29,9 @@ class CliWorld : public ::testing::Test, protected testsupport::WindowsMachine {
   // Every entry below `relative` with its bytes, modification time and mode, so that two
   // trees compare whole and a tree compares with itself before and after a scan.
   std::string State(const std::string& relative) const;
-  QString At(const std::string& relative) const { return QString::fromStdString(tree.Path(relative)); }
+  QString At(const std::string& relative) const {
+    return QString::fromStdString(tree.Path(relative));
+  }
 };
 
 // Standard output with each line's time stamp (everything before " - ") as "<t>".
