@@ -7,7 +7,9 @@
 #include "cli/RunScan.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Only the program's name reaches Qt: the options are the parser's alone.
+  int qtArgc = 1;
+  QCoreApplication app(qtArgc, argv);
   const Cli::Parsed parsed = Cli::ParseCommandLine(argc, argv);
   if (!parsed.request) {
     std::fputs(parsed.out.c_str(), stdout);

@@ -39,8 +39,10 @@ std::string CliWorld::State(const std::string& relative) const {
     struct stat info {};
     lstat(tree.Path(path).c_str(), &info);
     state << entry << " " << std::oct << info.st_mode << std::dec;
-    // A folder's time is when it was made; a file's is its source's.
-    if (S_ISREG(info.st_mode)) state << " " << info.st_mtim.tv_sec << " " << tree.Read(path);
+    // A copy keeps its source's time; a folder's and README.TXT's are when they were written.
+    const bool written = entry.ends_with("README.TXT");
+    if (S_ISREG(info.st_mode) && !written) state << " " << info.st_mtim.tv_sec;
+    if (S_ISREG(info.st_mode)) state << " " << tree.Read(path);
     state << "\n";
   }
   return state.str();
