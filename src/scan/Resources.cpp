@@ -1,14 +1,10 @@
 #include "scan/Resources.h"
 
-// Generated from resources/README.TXT at build time.
-extern const unsigned char quillfen_readme_bytes[];
-extern const std::size_t quillfen_readme_bytes_size;
+#include "system/WindowsApi.h"
 
 namespace Resources {
 
-std::span<const unsigned char> Bytes(int resourceId) {
-  if (resourceId == kReadmeText) return {quillfen_readme_bytes, quillfen_readme_bytes_size};
-  return {};
-}
+// The host keeps the bytes: a resource of the exe on Windows, bytes built in elsewhere.
+std::span<const unsigned char> Bytes(int resourceId) { return WindowsApi::CustomResource(resourceId); }
 
 }  // namespace Resources

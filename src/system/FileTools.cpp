@@ -83,7 +83,7 @@ std::vector<FindData> ListVisible(const std::string& pattern, Mask mask) {
   // A pattern ending in "\" lists that folder's contents.
   std::string full = pattern;
   if (!full.empty() && full.back() == '\\') full += "*.*";
-  if (!WindowsApi::ListFolder(full, all)) return {};
+  if (!WindowsApi::ListFolder(full, all, WindowsApi::Facts::Visibility)) return {};
   std::vector<FindData> visible;
   for (FindData& entry : all) {
     if (entry.attributes & (WindowsApi::kAttrHidden | WindowsApi::kAttrSystem)) continue;
@@ -97,7 +97,7 @@ Read ReadFolder(const std::string& folder, Mask mask, std::vector<FindData>& ent
   entries.clear();
   const std::string base = WithFinalSeparator(folder);
   std::vector<FindData> all;
-  if (!WindowsApi::ListFolder(base + "*.*", all)) {
+  if (!WindowsApi::ListFolder(base + "*.*", all, WindowsApi::Facts::Visibility)) {
     if (!FolderExists(base)) return Read::Missing;
     return IsDriveRoot(base) ? Read::Listed : Read::Unreadable;
   }
@@ -121,7 +121,8 @@ namespace {
 void CountLevel(const std::string& base, bool recurse, Visited& visited, FileCount& count) {
   if (!FirstVisit(base, visited)) return;
   std::vector<FindData> entries;
-  if (!WindowsApi::ListFolder(base + "*.*", entries)) {
+  // Counting needs names and the folder bit alone (hidden and system files count too).
+  if (!WindowsApi::ListFolder(base + "*.*", entries, WindowsApi::Facts::Kind)) {
     // Only a drive root can list nothing at all; anywhere else the folder was not read.
     if (!IsDriveRoot(base) && count.unreadable.empty())
       count.unreadable = WithoutFinalSeparator(base);

@@ -7,6 +7,7 @@
 // (CopyFile -> CopyFileA, ...) never rename them in one translation unit and not in another.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,17 @@ struct FindData {
 // The result is a snapshot: file operations made while a caller walks it disturb nothing.
 // Returns false when the listing cannot be started (no such folder, no access, nothing
 // matches); `entries` is then empty.
-bool ListFolder(const std::string& pattern, std::vector<FindData>& entries);
+//
+// `facts` says what the caller needs to know of each entry. A host that must ask the disk for
+// each fact separately leaves the others unread: their bits and the time read as zero. The
+// entries listed are the same whatever is asked for.
+enum class Facts {
+  Kind,        // the folder bit
+  Visibility,  // the folder, hidden and system bits: whether a pattern listing shows it
+  All,         // every attribute bit and the modification time
+};
+bool ListFolder(const std::string& pattern, std::vector<FindData>& entries,
+                Facts facts = Facts::All);
 
 // GetFileAttributes: the attribute bits of a file or folder, kInvalidAttributes on failure.
 std::uint32_t FileAttributes(const std::string& path);
@@ -80,6 +91,10 @@ bool DeleteOneFile(const std::string& path);
 // written beside and renamed into place, so a failure never leaves a half-written file and
 // never harms an older one. Returns false when it cannot be written whole.
 bool WriteWholeFile(const std::string& path, const unsigned char* data, std::size_t size);
+
+// The bytes of the program's built-in resource of type "CUSTOM" with this identifier (101: the
+// README text); empty when the program holds no such resource.
+std::span<const unsigned char> CustomResource(int id);
 
 // An environment variable; nullopt when it is not set.
 std::optional<std::string> EnvironmentValue(const std::string& name);

@@ -1,5 +1,6 @@
 #include "CliWorld.h"
 
+#include <cstdlib>
 #include <sys/stat.h>
 
 #include <QFile>
@@ -8,6 +9,13 @@
 #include <sstream>
 
 namespace clitest {
+
+CliWorld::CliWorld() {
+  // The machine's guards put the variables back when the case ends.
+  setenv("QUILLFEN_DRIVES", ("C=" + tree.Path("c") + ";D=" + tree.Path("d")).c_str(), 1);
+  setenv("windir", "C:\\WINDOWS", 1);
+  SetProgramFilesDir("C:\\Program Files");
+}
 
 Ran CliWorld::Scan(const QStringList& arguments) const {
   QProcessEnvironment environment;

@@ -22,6 +22,9 @@ struct Ran {
 
 class CliWorld : public ::testing::Test, protected testsupport::WindowsMachine {
  protected:
+  // The letters a Linux user's drive table gives (C: for c/, D: for d/), as the program's own
+  // mapping does, so the windows' scan code can run over the same trees for comparison.
+  CliWorld();
   // Runs quillfen-scan in the tree's root folder.
   Ran Scan(const QStringList& arguments) const;
   // The JSON report at a path relative to the tree.

@@ -1,6 +1,6 @@
 #pragma once
-// The hostile-input suite's fixture: a Windows machine of temporary trees (C:, D:, and E: for
-// loose folders), a console and scripted dialogs, and the four things every case checks:
+// The hostile-input suite's fixture: a Windows machine of temporary trees (C: the running
+// system with windir C:\WINDOWS, D: another disk, and E: for loose folders), a console and scripted dialogs, and the four things every case checks:
 // nothing crashed (the case ran to its end), every source file is unchanged, what could be
 // saved was saved, and what could not was said.
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-// The scan of another drive (D:): its Program Files, WindowsUpdate and V4 folders, its
+// The scan of another drive (T:): its Program Files, WindowsUpdate and V4 folders, its
 // Windows folder found or picked, its V4 log and its OfficeUpdate folder.
-#include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "ScanWorld.h"
@@ -28,7 +28,7 @@ class DriveScan : public ScanWorld {
  protected:
   DriveScan() { tree.Folder("c/save"); }
   // How the other drives window hands over its selection.
-  void Scan() { ScanProcess::ScanDrive("d: [" + tree.Path("d") + "]"); }
+  void Scan() { ScanProcess::ScanDrive("t: [" + tree.Path("d") + "]"); }
   std::string Saved() const { return tree.Listing("c/save/CVL_SAVE"); }
 };
 
@@ -42,10 +42,10 @@ TEST_F(DriveScan, CollectsInventoriesV4FilesTheLogAndTheOfficeUpdateFolder) {
   tree.File("d/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
   tree.SetTime("d/Program Files/OfficeUpdate", 2003);
   tree.File("d/WINDOWS/Windows Update.log", "log", 2005);
-  dialogs.pickedFolders = {"C:\\save"};
+  dialogs.pickedFolders = {"S:\\save"};
 
   Scan();
-  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: C:\\save\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: S:\\save\\CVL_SAVE"}));
   EXPECT_EQ(Saved(),
             "OfficeUpdate/\nOfficeUpdate/cache/\nOfficeUpdate/cache/x.cab\nREADME.TXT\nV4/\n"
             "V4/Windows Update.log\nV4/iuhist.xml\na.w98\n");
@@ -59,7 +59,7 @@ TEST_F(DriveScan, AnOfficeUpdateFolderOf2020OrWithoutFilesIsLeftAlone) {
   Scan();
   EXPECT_EQ(dialogs.calls, Calls{kNothing});
 
-  std::remove(tree.Path("d/Program Files/OfficeUpdate/inv.txt").c_str());
+  std::filesystem::remove(tree.Path("d/Program Files/OfficeUpdate/inv.txt"));
   tree.Folder("d/Program Files/OfficeUpdate/empty");
   tree.SetTime("d/Program Files/OfficeUpdate", 2003);
   Scan();
@@ -69,11 +69,11 @@ TEST_F(DriveScan, AnOfficeUpdateFolderOf2020OrWithoutFilesIsLeftAlone) {
 TEST_F(DriveScan, WinntComesBeforeWindows) {
   tree.File("d/WINNT/Windows Update.log", "from WINNT", 2004);
   tree.File("d/WINDOWS/Windows Update.log", "from WINDOWS", 2004);
-  EXPECT_EQ(ScanProcess::FindWindowsFolder("D:\\"), "D:\\WINNT\\");
-  EXPECT_EQ(ScanProcess::FindWindowsFolder("D:"), "D:\\WINNT\\");
+  EXPECT_EQ(ScanProcess::FindWindowsFolder("T:\\"), "T:\\WINNT\\");
+  EXPECT_EQ(ScanProcess::FindWindowsFolder("T:"), "T:\\WINNT\\");
 
   // Without any Program Files folder only the log is saved.
-  dialogs.pickedFolders = {"C:\\save"};
+  dialogs.pickedFolders = {"S:\\save"};
   Scan();
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/Windows Update.log\n");
   EXPECT_EQ(tree.Read("c/save/CVL_SAVE/V4/Windows Update.log"), "from WINNT");
@@ -82,7 +82,7 @@ TEST_F(DriveScan, WinntComesBeforeWindows) {
 TEST_F(DriveScan, ALocalizedProgramFilesFolderIsScanned) {
   tree.File("d/Programme/WindowsUpdate/a.w98", "a", 2004);
   tree.Folder("d/windows");  // folder names match without regard to case
-  dialogs.pickedFolders = {"C:\\save"};
+  dialogs.pickedFolders = {"S:\\save"};
   Scan();
   EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
 }
@@ -107,22 +107,22 @@ TEST_F(DriveScan, NoWindowsFolderAndACancelledPickerEndsSilently) {
 
 TEST_F(DriveScan, APickedWindowsFolderIsTakenAsItIsEvenOnAnotherDrive) {
   tree.File("c/OldWin/Windows Update.log", "from C", 2004);
-  dialogs.pickedFolders = {"C:\\OldWin", "C:\\save"};
+  dialogs.pickedFolders = {"S:\\OldWin", "S:\\save"};
   Scan();
   EXPECT_EQ(dialogs.calls, (Calls{kNoWindows, kPickWindows, kAsk, kPick, kSaved,
-                                  "open: C:\\save\\CVL_SAVE"}));
+                                  "open: S:\\save\\CVL_SAVE"}));
   EXPECT_EQ(tree.Read("c/save/CVL_SAVE/V4/Windows Update.log"), "from C");
 
   // A picked folder that does not exist is no Windows folder.
-  dialogs.pickedFolders = {"C:\\NoSuchFolder"};
-  EXPECT_EQ(ScanProcess::FindWindowsFolder("D:\\"), "");
+  dialogs.pickedFolders = {"S:\\NoSuchFolder"};
+  EXPECT_EQ(ScanProcess::FindWindowsFolder("T:\\"), "");
 }
 
 // Two found files of one name go to one place, and the later in the list remains.
 TEST_F(DriveScan, TheWindowsFoldersLogReplacesASameNamedV4File) {
   tree.File("d/Program Files/WindowsUpdate/V4/windows update.log", "from V4", 2004);
   tree.File("d/WINDOWS/Windows Update.log", "from WINDOWS", 2004);
-  dialogs.pickedFolders = {"C:\\save"};
+  dialogs.pickedFolders = {"S:\\save"};
   Scan();
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/windows update.log\n");
   EXPECT_EQ(tree.Read("c/save/CVL_SAVE/V4/windows update.log"), "from WINDOWS");

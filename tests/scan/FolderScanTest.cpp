@@ -26,25 +26,25 @@ TEST_F(FolderScan, TakesWantedOldEnoughVisibleFilesDirectlyInTheFolder) {
   tree.File("c/aside/V4/iuhist_catalogadmin.xml", "in a subfolder", 2004);
   tree.File("c/aside/sub/b.w95", "in a subfolder", 2004);
   tree.Folder("d/out");
-  dialogs.pickedFolders = {"D:\\out"};
+  dialogs.pickedFolders = {"T:\\out"};
 
-  ScanProcess::ScanFolder("C:\\aside");
+  ScanProcess::ScanFolder("S:\\aside");
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/Windows Update.log\nV4/iuhist.xml\na.w98\n");
-  EXPECT_EQ(dialogs.opened, Calls{"D:\\out\\CVL_SAVE"});
+  EXPECT_EQ(dialogs.opened, Calls{"T:\\out\\CVL_SAVE"});
 }
 
 TEST_F(FolderScan, FilesOnlyInSubfoldersAreNothingFound) {
   tree.File("c/aside/V4/iuhist.xml", "h", 2004);
   tree.File("c/aside/new.w98", "too new", 2021);
-  ScanProcess::ScanFolder("C:\\aside");
+  ScanProcess::ScanFolder("S:\\aside");
   EXPECT_EQ(dialogs.calls, Calls{kNothing});
 }
 
 TEST_F(FolderScan, ADriveRootIsScannedLikeAnyFolder) {
   tree.File("d/a.w98", "a", 2004);
   tree.Folder("c/save");
-  dialogs.pickedFolders = {"C:\\save"};
-  ScanProcess::ScanFolder("D:\\");
+  dialogs.pickedFolders = {"S:\\save"};
+  ScanProcess::ScanFolder("T:\\");
   // Only inventory files: no V4 folder is left behind.
   EXPECT_EQ(tree.Listing("c/save"), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/a.w98\n");
 }
@@ -58,16 +58,16 @@ TEST_F(FolderScan, SavingIntoTheScannedFolderItselfHarmsNoSource) {
   const std::vector<std::string> sources = {"c/keep/CVL_SAVE/a.w98", "c/keep/CVL_SAVE/b.GNG"};
   std::vector<std::string> before;
   for (const auto& source : sources) before.push_back(Fingerprint(tree, source));
-  dialogs.pickedFolders = {"C:\\keep"};
+  dialogs.pickedFolders = {"S:\\keep"};
 
-  ScanProcess::ScanFolder("C:\\keep\\CVL_SAVE");
+  ScanProcess::ScanFolder("S:\\keep\\CVL_SAVE");
 
   for (std::size_t i = 0; i < sources.size(); ++i)
     EXPECT_EQ(Fingerprint(tree, sources[i]), before[i]) << sources[i];
   ASSERT_EQ(dialogs.boxes.size(), 2u);
   const std::string& report = dialogs.boxes[1].text;
-  EXPECT_NE(report.find("Could not copy file: C:\\keep\\CVL_SAVE\\a.w98"), std::string::npos);
-  EXPECT_NE(report.find("Could not copy file: C:\\keep\\CVL_SAVE\\b.GNG"), std::string::npos);
+  EXPECT_NE(report.find("Could not copy file: S:\\keep\\CVL_SAVE\\a.w98"), std::string::npos);
+  EXPECT_NE(report.find("Could not copy file: S:\\keep\\CVL_SAVE\\b.GNG"), std::string::npos);
   EXPECT_NE(report.find("No file has been saved."), std::string::npos);
   EXPECT_EQ(dialogs.boxes[1].icon, UserDialogs::Icon::Critical);
   EXPECT_TRUE(dialogs.opened.empty());

@@ -1,4 +1,4 @@
-// The scan of this computer over a prepared Windows tree on drive C:: whole console
+// The scan of this computer over a prepared Windows tree on drive S:: whole console
 // transcripts (time stamps masked) and whole save-folder trees.
 #include <filesystem>
 #include <vector>
@@ -64,7 +64,7 @@ const std::vector<std::string> kV4Lines = {
     "<t> - File found: iuhist.xml", "<t> - File found but too new: iuhist_catalogadmin.xml",
     "<t> - A Windows Update V4 log has been found."};
 const std::string kOfficeUpdateLine = "<t> - Found a non-empty OfficeUpdate directory.";
-const std::string kSavedLine = "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE.";
+const std::string kSavedLine = "<t> - Scan ended. Saved files can be found in S:\\CVL_SAVE.";
 const std::string kNothingLine = "<t> - Scan ended. No corresponding files have been found.";
 
 const std::string kV3Saved = "a.w98\nb.gng\n";
@@ -90,13 +90,13 @@ TEST_F(LocalScan, AbortsWriteTheirOneLineAndLeaveTheDiskAlone) {
   expectAbort(
       "<t> - The Quillfen could not determine the Program Files directory path. Scan aborted.");
 
-  std::filesystem::remove(tree.Path("machine.reg"));
+  registry.RemoveKey();
   expectAbort(
       "<t> - The WindowsUpdate directory does not exist in (Error opening key). Scan aborted.");
 
-  SetProgramFilesDir("C:\\Program Files");
+  SetProgramFilesDir("S:\\Program Files");
   expectAbort(
-      "<t> - The WindowsUpdate directory does not exist in C:\\Program Files. Scan aborted.");
+      "<t> - The WindowsUpdate directory does not exist in S:\\Program Files. Scan aborted.");
 
   tree.Folder("c/Program Files/WindowsUpdate/V4/empty");
   expectAbort("<t> - The WindowsUpdate directory exists but is empty. Scan aborted.");
@@ -233,7 +233,7 @@ TEST_F(LocalScan, ASaveFolderThatCannotBeMadeEndsTheScanWithItsOneLine) {
   OfficeUpdate();
   tree.File("c/CVL_SAVE", "a file where the save folder should be");
 
-  EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE");
+  EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: S:\\CVL_SAVE");
   EXPECT_EQ(tree.Read("c/CVL_SAVE"), "a file where the save folder should be");
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(openButton.visible);
@@ -252,8 +252,8 @@ TEST_F(LocalScan, FilesFoundButNotSavedAreNeverCalledNotFound) {
                    "<t> - File found: iuhist.xml", "<t> - Could not copy file: iuhist.xml",
                    "<t> - No corresponding Windows Update V4 log has been found.",
                    "<t> - No valid Windows Update V4 files found.",
-                   "<t> - Could not remove directory: C:\\CVL_SAVE\\V4",
-                   "<t> - Could not remove directory: C:\\CVL_SAVE",
+                   "<t> - Could not remove directory: S:\\CVL_SAVE\\V4",
+                   "<t> - Could not remove directory: S:\\CVL_SAVE",
                    "<t> - Scan ended. None of the files found could be saved."}));
   EXPECT_FALSE(openButton.visible);
 }
@@ -268,9 +268,9 @@ TEST_F(LocalScan, FoldersThatCannotBeRemovedAreSaid) {
 
   EXPECT_EQ(ScanLocal(), Lines({"<t> - No corresponding Windows Update V4 log has been found.",
                                 "<t> - No valid Windows Update V4 files found.",
-                                "<t> - Could not remove directory: C:\\CVL_SAVE\\V4",
+                                "<t> - Could not remove directory: S:\\CVL_SAVE\\V4",
                                 "<t> - No corresponding OfficeUpdate directory found.",
-                                "<t> - Could not remove directory: C:\\CVL_SAVE", kNothingLine}));
+                                "<t> - Could not remove directory: S:\\CVL_SAVE", kNothingLine}));
   EXPECT_EQ(Saved(), "V4/\nV4/empty/\nleftover/\n");
 }
 

@@ -32,7 +32,7 @@ TEST(FileNames, V4NamesMatchWholeNamesInAnyCase) {
 class AgeTest : public ::testing::Test {
  protected:
   TempTree tree;
-  EnvGuard drives{"QUILLFEN_DRIVES", ("C=" + tree.Root()).c_str()};
+  testsupport::TreeDrives drives{tree, testsupport::TreeDrives::Layout::Root};
   EnvGuard tz{"TZ", "UTC"};
 };
 
@@ -44,11 +44,11 @@ TEST_F(AgeTest, FilesOf2020OrEarlierQualifyAndMissingOnesAreNeverTooNew) {
   tree.File(".hidden2030", "x", 2030);
   tree.Folder("NewFolder", 2030);
 
-  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "C:\\y2020.txt"));
-  EXPECT_FALSE(TimeTools::IsNotNewerThan(2020, "C:\\y2021.txt"));
-  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "C:\\missing.txt"));
-  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "C:\\NewFolder"));
-  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "C:\\.hidden2030"));
+  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "R:\\y2020.txt"));
+  EXPECT_FALSE(TimeTools::IsNotNewerThan(2020, "R:\\y2021.txt"));
+  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "R:\\missing.txt"));
+  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "R:\\NewFolder"));
+  EXPECT_TRUE(TimeTools::IsNotNewerThan(2020, "R:\\.hidden2030"));
 }
 
 TEST_F(AgeTest, FindV4LogNeedsAnExistingLogThatIsNotTooNew) {
@@ -56,17 +56,17 @@ TEST_F(AgeTest, FindV4LogNeedsAnExistingLogThatIsNotTooNew) {
   tree.File("NEW/Windows Update.log", "log", 2021);
   tree.Folder("NONE");
 
-  EXPECT_TRUE(QuillfenSpecific::FindV4Log("C:\\OLD"));
-  EXPECT_EQ(QuillfenSpecific::V4LogPath, "C:\\OLD\\Windows Update.log");
+  EXPECT_TRUE(QuillfenSpecific::FindV4Log("R:\\OLD"));
+  EXPECT_EQ(QuillfenSpecific::V4LogPath, "R:\\OLD\\Windows Update.log");
   // A Windows folder given with its final "\" gives a doubled separator that still works.
-  EXPECT_TRUE(QuillfenSpecific::FindV4Log("C:\\OLD\\"));
-  EXPECT_EQ(QuillfenSpecific::V4LogPath, "C:\\OLD\\\\Windows Update.log");
+  EXPECT_TRUE(QuillfenSpecific::FindV4Log("R:\\OLD\\"));
+  EXPECT_EQ(QuillfenSpecific::V4LogPath, "R:\\OLD\\\\Windows Update.log");
 
-  EXPECT_FALSE(QuillfenSpecific::FindV4Log("C:\\NEW"));
+  EXPECT_FALSE(QuillfenSpecific::FindV4Log("R:\\NEW"));
   EXPECT_EQ(QuillfenSpecific::V4LogPath, "");
 
-  QuillfenSpecific::FindV4Log("C:\\OLD");
-  EXPECT_FALSE(QuillfenSpecific::FindV4Log("C:\\NONE"));
+  QuillfenSpecific::FindV4Log("R:\\OLD");
+  EXPECT_FALSE(QuillfenSpecific::FindV4Log("R:\\NONE"));
   EXPECT_EQ(QuillfenSpecific::V4LogPath, "");
 }
 
@@ -99,7 +99,7 @@ TEST(TimeStamp, IsShortDateThenLongTimeAndTheDateAloneAtMidnight) {
   const std::string date = WindowsApi::ShortDateText(noon);
   EXPECT_FALSE(date.empty());
   EXPECT_EQ(TimeTools::DateTimeText(noon), date + " " + WindowsApi::LongTimeText(noon));
-  EXPECT_NE(WindowsApi::LongTimeText(noon).find("13"), std::string::npos);
+  EXPECT_NE(WindowsApi::LongTimeText(noon).find("05:09"), std::string::npos);
   EXPECT_EQ(TimeTools::DateTimeText(midnight), WindowsApi::ShortDateText(midnight));
   EXPECT_FALSE(TimeTools::NowText().empty());
 }

@@ -43,18 +43,18 @@ TEST_F(SaveFolderTest, AnEmptyListIsReportedAndNothingIsAskedOrMade) {
 }
 
 TEST_F(SaveFolderTest, ACancelledPickerEndsSilently) {
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
   EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick}));
   EXPECT_EQ(tree.Listing("d"), "out/\n");
 }
 
 TEST_F(SaveFolderTest, V4FilesGoToV4AndTheRestToTheSaveFolder) {
-  dialogs.pickedFolders = {"D:\\out"};
+  dialogs.pickedFolders = {"T:\\out"};
   // A file that has gone since the scan is passed over without a word.
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98", "C:\\src\\gone.w98", "C:\\src\\IUHIST.XML",
-                              "C:\\WINDOWS\\Windows Update.log"});
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98", "S:\\src\\gone.w98", "S:\\src\\IUHIST.XML",
+                              "S:\\WINDOWS\\Windows Update.log"});
 
-  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: D:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: T:\\out\\CVL_SAVE"}));
   for (const auto& box : dialogs.boxes) {
     EXPECT_EQ(box.title, "Quillfen");
     EXPECT_EQ(box.icon, Icon::Information);
@@ -65,24 +65,24 @@ TEST_F(SaveFolderTest, V4FilesGoToV4AndTheRestToTheSaveFolder) {
 }
 
 TEST_F(SaveFolderTest, AnEmptyV4FolderIsRemovedButOneWithFilesStays) {
-  dialogs.pickedFolders = {"D:\\out", "D:\\out"};
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  dialogs.pickedFolders = {"T:\\out", "T:\\out"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
   EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
 
   tree.File("d/out/CVL_SAVE/V4/iuhist.xml", "earlier run");
-  SaveFolder::SaveFoundFiles({"C:\\src\\b.gng"});
+  SaveFolder::SaveFoundFiles({"S:\\src\\b.gng"});
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/iuhist.xml\na.w98\nb.gng\n");
 }
 
 TEST_F(SaveFolderTest, SavingTwiceReplacesSameNamesKeepsOthersAndWritesTheReadmeOnce) {
   const std::string readme = ReadmeSource();
   ASSERT_FALSE(readme.empty());
-  dialogs.pickedFolders = {"D:\\out", "D:\\out"};
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98", "C:\\src\\b.gng"});
+  dialogs.pickedFolders = {"T:\\out", "T:\\out"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98", "S:\\src\\b.gng"});
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/README.TXT"), readme);
 
   tree.File("c/src/a.w98", "a, found again", 2004);
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
   EXPECT_EQ(Saved(), "README.TXT\na.w98\nb.gng\n");
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/a.w98"), "a, found again");
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/b.gng"), "b");
@@ -90,22 +90,22 @@ TEST_F(SaveFolderTest, SavingTwiceReplacesSameNamesKeepsOthersAndWritesTheReadme
 }
 
 TEST_F(SaveFolderTest, ADriveRootHoldsTheSaveFolderDirectly) {
-  dialogs.pickedFolders = {"D:\\"};
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
-  EXPECT_EQ(dialogs.opened, Calls{"D:\\CVL_SAVE"});
+  dialogs.pickedFolders = {"T:\\"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
+  EXPECT_EQ(dialogs.opened, Calls{"T:\\CVL_SAVE"});
   EXPECT_EQ(tree.Listing("d"), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/a.w98\nout/\n");
 }
 
 TEST_F(SaveFolderTest, FailedCopiesAreListedInOneBoxAndTheRestIsSaved) {
   tree.File("d/out/CVL_SAVE/b.gng/kept", "in the way");  // a folder where b.gng should go
-  dialogs.pickedFolders = {"D:\\out"};
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98", "C:\\src\\b.gng"});
+  dialogs.pickedFolders = {"T:\\out"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98", "S:\\src\\b.gng"});
 
   const std::string report =
-      "Saving to D:\\out\\CVL_SAVE did not fully succeed:\n\n"
-      "Could not copy file: C:\\src\\b.gng\n\n"
+      "Saving to T:\\out\\CVL_SAVE did not fully succeed:\n\n"
+      "Could not copy file: S:\\src\\b.gng\n\n"
       "The other files have been saved. Press OK to open the save directory.";
-  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, "box: " + report, "open: D:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, "box: " + report, "open: T:\\out\\CVL_SAVE"}));
   EXPECT_EQ(dialogs.boxes.back().icon, Icon::Critical);
   EXPECT_EQ(dialogs.boxes.back().title, "Quillfen");
   EXPECT_EQ(Saved(), "README.TXT\na.w98\nb.gng/\nb.gng/kept\n");
@@ -113,26 +113,26 @@ TEST_F(SaveFolderTest, FailedCopiesAreListedInOneBoxAndTheRestIsSaved) {
 
 TEST_F(SaveFolderTest, WhenNothingCouldBeSavedTheFolderIsNotOpened) {
   tree.File("d/out/CVL_SAVE/V4", "a file where the V4 folder should be");
-  dialogs.pickedFolders = {"D:\\out"};
-  SaveFolder::SaveFoundFiles({"C:\\src\\IUHIST.XML"});
+  dialogs.pickedFolders = {"T:\\out"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\IUHIST.XML"});
 
   EXPECT_EQ(dialogs.calls,
             (Calls{kAsk, kPick,
-                   "box: Saving to D:\\out\\CVL_SAVE did not fully succeed:\n\n"
-                   "Could not create directory: D:\\out\\CVL_SAVE\\V4\n"
-                   "Could not copy file: C:\\src\\IUHIST.XML\n\n"
+                   "box: Saving to T:\\out\\CVL_SAVE did not fully succeed:\n\n"
+                   "Could not create directory: T:\\out\\CVL_SAVE\\V4\n"
+                   "Could not copy file: S:\\src\\IUHIST.XML\n\n"
                    "No file has been saved."}));
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/V4"), "a file where the V4 folder should be");
 }
 
 TEST_F(SaveFolderTest, ASaveFolderThatCannotBeMadeStopsTheSave) {
   tree.File("d/out/CVL_SAVE", "a file where the save folder should be");
-  dialogs.pickedFolders = {"D:\\out"};
-  SaveFolder::SaveFoundFiles({"C:\\src\\a.w98"});
+  dialogs.pickedFolders = {"T:\\out"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
 
   EXPECT_EQ(dialogs.calls,
             (Calls{kAsk, kPick,
-                   "box: Could not create directory: D:\\out\\CVL_SAVE\n\nNo file has been saved."}));
+                   "box: Could not create directory: T:\\out\\CVL_SAVE\n\nNo file has been saved."}));
   EXPECT_EQ(dialogs.boxes.back().icon, Icon::Critical);
   EXPECT_EQ(tree.Listing("d"), "out/\nout/CVL_SAVE\n");
 }
@@ -140,10 +140,11 @@ TEST_F(SaveFolderTest, ASaveFolderThatCannotBeMadeStopsTheSave) {
 TEST_F(SaveFolderTest, WholeFoldersAreCopiedUnderTheirOwnNameAndCountAsFound) {
   tree.File("c/Program Files/OfficeUpdate/inv.txt", "office", 2003);
   tree.File("c/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
-  dialogs.pickedFolders = {"D:\\out"};
-  SaveFolder::SaveFoundFiles(ScanSources::Finds{{}, {"C:\\Program Files\\OfficeUpdate", "C:\\Program Files\\Gone"}, {}});
+  dialogs.pickedFolders = {"T:\\out"};
+  SaveFolder::SaveFoundFiles(
+      ScanSources::Finds{{}, {"S:\\Program Files\\OfficeUpdate", "S:\\Program Files\\Gone"}, {}});
 
-  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: D:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: T:\\out\\CVL_SAVE"}));
   EXPECT_EQ(Saved(),
             "OfficeUpdate/\nOfficeUpdate/cache/\nOfficeUpdate/cache/x.cab\nOfficeUpdate/inv.txt\n"
             "README.TXT\n");
@@ -158,13 +159,13 @@ TEST(SaveFolderReadme, TheResourceIsTheFixedTextAndIsWrittenWholeOverALongerFile
     EXPECT_EQ(readme[at - 1], '\r') << "bare line feed at " << at;
 
   testsupport::TempTree tree;
-  testsupport::EnvGuard drives("QUILLFEN_DRIVES", ("C=" + tree.Root()).c_str());
+  testsupport::TreeDrives drives(tree, testsupport::TreeDrives::Layout::Root);
   tree.File("CVL_SAVE/README.TXT", readme + readme);
-  EXPECT_TRUE(SaveFolder::WriteReadme("C:\\CVL_SAVE"));
+  EXPECT_TRUE(SaveFolder::WriteReadme("R:\\CVL_SAVE"));
   EXPECT_EQ(tree.Read("CVL_SAVE/README.TXT"), readme);
 
-  EXPECT_FALSE(SaveFolder::WriteReadme("C:\\Missing"));
-  EXPECT_FALSE(SaveFolder::SaveResourceToFile(102, "C:\\other.bin"));
+  EXPECT_FALSE(SaveFolder::WriteReadme("R:\\Missing"));
+  EXPECT_FALSE(SaveFolder::SaveResourceToFile(102, "R:\\other.bin"));
   EXPECT_EQ(tree.Listing(), "CVL_SAVE/\nCVL_SAVE/README.TXT\n");
 }
 

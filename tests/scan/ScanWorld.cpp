@@ -1,11 +1,12 @@
 #include "ScanWorld.h"
 
-#include <sys/stat.h>
-
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 #include "scan/ScanProcess.h"
+
+// resources/README.TXT, built into the test program.
+extern const unsigned char readme_source[];
+extern const std::size_t readme_source_size;
 
 namespace scantest {
 
@@ -17,16 +18,14 @@ std::string ScanWorld::ScanLocal() {
 }
 
 std::string ReadmeSource() {
-  std::ifstream in(std::string(QUILLFEN_SOURCE_DIR) + "/resources/README.TXT", std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return std::string(reinterpret_cast<const char*>(readme_source), readme_source_size);
 }
 
 std::string Fingerprint(const testsupport::TempTree& tree, const std::string& relative) {
-  struct stat info {};
-  if (stat(tree.Path(relative).c_str(), &info) != 0) return "(missing)";
-  return tree.Read(relative) + "@" + std::to_string(info.st_mtim.tv_sec);
+  std::error_code error;
+  const auto modified = std::filesystem::last_write_time(tree.Path(relative), error);
+  if (error) return "(missing)";
+  return tree.Read(relative) + "@" + std::to_string(modified.time_since_epoch().count());
 }
 
 }  // namespace scantest

@@ -25,7 +25,7 @@ using testsupport::MaskTimes;
 inline std::string Lines(const std::vector<std::string>& lines) {
   return testsupport::JoinLines(lines);
 }
-// The README resource as it lies in the source tree.
+// The README as it lies in the source tree (built into the test program).
 std::string ReadmeSource();
 // A file's bytes and modification time, to show that a file was left exactly as it was.
 std::string Fingerprint(const testsupport::TempTree& tree, const std::string& relative);

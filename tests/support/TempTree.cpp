@@ -1,70 +1,31 @@
 #include "support/TempTree.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace testsupport {
 
-TempTree::TempTree() {
-  std::string pattern = (fs::temp_directory_path() / "quillfen-test-XXXXXX").string();
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (!mkdtemp(buffer.data())) throw std::runtime_error("mkdtemp failed");
-  root_ = buffer.data();
+std::string TempTree::Path(const std::string& relative) const {
+  return (fs::path(root_) / fs::path(relative).make_preferred()).string();
 }
-
-TempTree::~TempTree() {
-  std::error_code ignored;
-  // Read-only folders left by a test would stop the removal; open them up first.
-  for (auto it = fs::recursive_directory_iterator(root_, ignored);
-       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-    if (it->is_directory(ignored) && !it->is_symlink(ignored))
-      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-  }
-  fs::remove_all(root_, ignored);
-}
-
-std::string TempTree::Path(const std::string& relative) const { return root_ + "/" + relative; }
 
 void TempTree::Folder(const std::string& relative, int year) const {
   fs::create_directories(Path(relative));
+  HideDotNames(relative);
   if (year) SetTime(relative, year);
 }
 
 void TempTree::File(const std::string& relative, const std::string& content, int year) const {
-  fs::path path = Path(relative);
+  const fs::path path = Path(relative);
   fs::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << content;
+  HideDotNames(relative);
   if (year) SetTime(relative, year);
-}
-
-void TempTree::SetTime(const std::string& relative, int year, int month, int day, int hour,
-                       int minute, int second) const {
-  std::tm parts{};
-  parts.tm_year = year - 1900;
-  parts.tm_mon = month - 1;
-  parts.tm_mday = day;
-  parts.tm_hour = hour;
-  parts.tm_min = minute;
-  parts.tm_sec = second;
-  parts.tm_isdst = -1;
-  timespec times[2];
-  times[0].tv_sec = times[1].tv_sec = std::mktime(&parts);
-  times[0].tv_nsec = times[1].tv_nsec = 0;
-  if (utimensat(AT_FDCWD, Path(relative).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
-    throw std::runtime_error("utimensat failed for " + relative);
 }
 
 bool TempTree::Exists(const std::string& relative) const {
@@ -80,12 +41,12 @@ std::string TempTree::Read(const std::string& relative) const {
 }
 
 std::string TempTree::Listing(const std::string& under) const {
-  const std::string base = under.empty() ? root_ : Path(under);
+  const fs::path base = under.empty() ? fs::path(root_) : fs::path(Path(under));
   std::vector<std::string> entries;
   std::error_code ignored;
   for (auto it = fs::recursive_directory_iterator(base, ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-    std::string rel = fs::relative(it->path(), base).string();
+    std::string rel = fs::relative(it->path(), base).generic_string();
     if (it->is_directory(ignored) && !it->is_symlink(ignored)) rel += "/";
     entries.push_back(rel);
   }
@@ -95,21 +56,16 @@ std::string TempTree::Listing(const std::string& under) const {
   return out;
 }
 
-EnvGuard::EnvGuard(const std::string& name, const char* value) : name_(name) {
-  const char* old = std::getenv(name.c_str());
-  had_ = old != nullptr;
-  if (had_) old_ = old;
-  if (value)
-    setenv(name.c_str(), value, 1);
-  else
-    unsetenv(name.c_str());
+namespace {
+
+std::string DriveMap(const TempTree& tree, TreeDrives::Layout layout) {
+  if (layout == TreeDrives::Layout::Root) return "R=" + tree.Root();
+  return "S=" + tree.Path("c") + ";T=" + tree.Path("d");
 }
 
-EnvGuard::~EnvGuard() {
-  if (had_)
-    setenv(name_.c_str(), old_.c_str(), 1);
-  else
-    unsetenv(name_.c_str());
-}
+}  // namespace
+
+TreeDrives::TreeDrives(const TempTree& tree, Layout layout)
+    : drives_("QUILLFEN_DRIVES", DriveMap(tree, layout).c_str()) {}
 
 }  // namespace testsupport

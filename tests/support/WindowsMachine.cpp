@@ -1,27 +1,11 @@
 #include "support/WindowsMachine.h"
 
-#include <ctime>
-
 namespace testsupport {
 
-WindowsMachine::WindowsMachine()
-    : drives("QUILLFEN_DRIVES", ("C=" + tree.Path("c") + ";D=" + tree.Path("d")).c_str()),
-      registry("QUILLFEN_REGISTRY", tree.Path("machine.reg").c_str()) {
-  tzset();
+WindowsMachine::WindowsMachine() {
   tree.Folder("c");
   tree.Folder("d");
-  SetProgramFilesDir("C:\\Program Files");
-}
-
-void WindowsMachine::SetProgramFilesDir(const std::string& value) const {
-  std::string escaped;
-  for (char c : value) {
-    if (c == '\\' || c == '"') escaped += '\\';
-    escaped += c;
-  }
-  tree.File("machine.reg",
-            "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]"
-            "\r\n\"ProgramFilesDir\"=\"" + escaped + "\"\r\n");
+  SetProgramFilesDir("S:\\Program Files");
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {

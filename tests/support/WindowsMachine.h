@@ -1,12 +1,16 @@
 #pragma once
-// A Windows machine made of a temporary tree, seen through the POSIX host: drive C: (the
-// running system: Program Files in the registry, windir C:\WINDOWS, Windows XP) and drive D:
-// (another disk), local time UTC, and scripted dialogs that answer OK and pick nothing unless
-// told otherwise. Test fixtures derive from it beside ::testing::Test.
+// A Windows machine made of a temporary tree: drive S: (the tree's folder "c", the running
+// system: Program Files in the registry, windir S:\WINDOWS, Windows XP) and drive T: (its folder
+// "d", another disk), local time UTC, and scripted dialogs that answer OK and pick nothing
+// unless told otherwise. Test fixtures derive from it beside ::testing::Test.
+//
+// On Windows the version is the machine's own (the test run sets its Wine prefix to Windows
+// XP), and so is the time zone (the run sets UTC).
 #include <string>
 #include <vector>
 
 #include "support/FakeDialogs.h"
+#include "support/MachineRegistry.h"
 #include "support/TempTree.h"
 
 namespace testsupport {
@@ -15,13 +19,13 @@ class WindowsMachine {
  public:
   WindowsMachine();
 
-  // Writes the registry export with this "ProgramFilesDir" text (Windows form, unescaped).
-  void SetProgramFilesDir(const std::string& value) const;
+  // The registry's "ProgramFilesDir" text (Windows form, unescaped).
+  void SetProgramFilesDir(const std::string& value) { registry.SetText("ProgramFilesDir", value); }
 
   TempTree tree;
-  EnvGuard drives;
-  EnvGuard registry;
-  EnvGuard windir{"windir", "C:\\WINDOWS"};
+  TreeDrives drives{tree, TreeDrives::Layout::SystemAndOther};
+  MachineRegistry registry{tree};
+  EnvGuard windir{"windir", "S:\\WINDOWS"};
   EnvGuard winver{"QUILLFEN_WINVER", "2.5.1:Service Pack 3"};
   EnvGuard tz{"TZ", "UTC"};
   FakeDialogs dialogs;

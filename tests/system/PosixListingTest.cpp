@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "PosixTestDrive.h"
@@ -108,7 +109,15 @@ TEST_F(PosixListing, NamesWindowsCannotSpellAreLeftOut) {
   drive.tree.File("dir/back\\slash.txt");
   drive.tree.File("dir/ask?.txt");
   drive.tree.File("dir/line\nbreak");
+  // Windows drops trailing dots and blanks from a name it is given, so it could never reach
+  // these; "noext." must not be read as "noext" either.
+  drive.tree.File("dir/noext.");
+  drive.tree.File("dir/blank ");
+  drive.tree.File("dir/dot.", "only with its dot");
   EXPECT_EQ(Names("C:\\dir\\*.*"), "./ ../ a.txt B.TXT noext sub/ ");
+  EXPECT_EQ(Names("C:\\dir\\dot."), "(false)");
+  EXPECT_EQ(Names("C:\\dir\\noext."), "noext ");
+  EXPECT_EQ(Names("C:\\dir\\NOEXT. "), "noext ");
   // A name with "\" is never read as two components.
   drive.tree.File("dir/back/slash.txt");
   EXPECT_EQ(Names("C:\\dir\\back\\*.*"), "./ ../ slash.txt ");
@@ -133,6 +142,45 @@ TEST_F(PosixListing, LinksAreFollowedButNeverBackIntoTheWalkedPath) {
   EXPECT_TRUE(WindowsApi::FileAttributes("C:\\dir\\self") & kAttrDirectory);
   // dir\sub\to-other\to-dir is dir again: a walk down it stops there.
   EXPECT_EQ(Names("C:\\dir\\sub\\to-other\\*"), "./ ../ ");
+}
+
+}  // namespace
+
+namespace {
+
+// Asking for fewer facts of each entry lists the same entries, with the same bits for what
+// was asked: the folder bit alone, or every bit but the read-only one (which needs the status
+// the listing then leaves unread).
+TEST(PosixListingFacts, FewerFactsListTheSameEntriesWithTheSameBits) {
+  TestDrive drive;
+  drive.tree.File("dir/plain.txt");
+  drive.tree.File("dir/.hidden");
+  drive.tree.File("dir/locked.txt");
+  chmod(drive.tree.Path("dir/locked.txt").c_str(), 0444);
+  drive.tree.File("dir/system.sys");
+  setxattr(drive.tree.Path("dir/system.sys").c_str(), "user.DOSATTRIB", "0x26", 4, 0);
+  drive.tree.Folder("dir/sub");
+  ASSERT_EQ(symlink("sub", drive.tree.Path("dir/to-sub").c_str()), 0);
+  ASSERT_EQ(symlink("plain.txt", drive.tree.Path("dir/to-plain").c_str()), 0);
+  ASSERT_EQ(mkfifo(drive.tree.Path("dir/pipe").c_str(), 0644), 0);
+
+  std::vector<FindData> all, kind, visibility;
+  ASSERT_TRUE(ListFolder("C:\\dir\\*.*", all, WindowsApi::Facts::All));
+  ASSERT_TRUE(ListFolder("C:\\dir\\*.*", kind, WindowsApi::Facts::Kind));
+  ASSERT_TRUE(ListFolder("C:\\dir\\*.*", visibility, WindowsApi::Facts::Visibility));
+  ASSERT_EQ(kind.size(), all.size());
+  ASSERT_EQ(visibility.size(), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    SCOPED_TRACE(all[i].name);
+    EXPECT_EQ(kind[i].name, all[i].name);
+    EXPECT_EQ(visibility[i].name, all[i].name);
+    EXPECT_EQ(kind[i].attributes & kAttrDirectory, all[i].attributes & kAttrDirectory);
+    const auto shown = [](std::uint32_t bits) {
+      return bits & (kAttrDirectory | WindowsApi::kAttrHidden | WindowsApi::kAttrSystem);
+    };
+    EXPECT_EQ(shown(visibility[i].attributes), shown(all[i].attributes));
+  }
+  EXPECT_EQ(all.size(), 9u);  // ".", "..", and seven entries: no pipe
 }
 
 }  // namespace

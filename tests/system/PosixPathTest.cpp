@@ -36,6 +36,19 @@ TEST(PosixPathText, SeparatorsDoubledSeparatorsAndDotsAreFolded) {
   EXPECT_EQ(Parts("C:\\a\\*.txt"), "C|a|*.txt");
 }
 
+TEST(PosixPathText, TheLastComponentLosesTrailingDotsAndBlanksAsOnWin32) {
+  EXPECT_EQ(Parts("C:\\t\\lead."), "C|t|lead");
+  EXPECT_EQ(Parts("C:\\t\\lead. . "), "C|t|lead");
+  EXPECT_EQ(Parts("C:\\t\\.x."), "C|t|.x");
+  EXPECT_EQ(Parts("C:\\t\\..."), "C|t|\\");
+  EXPECT_EQ(Parts("C:\\..."), "C");
+  // Never in a pattern. A folder whose name ends in a dot or blank is none this host lists,
+  // so no path goes through one.
+  EXPECT_EQ(Parts("C:\\t\\*."), "C|t|*.");
+  for (const char* through : {"C:\\t\\lead.\\", "C:\\t.\\x", "C:\\a\\...\\b", "C:\\a \\b"})
+    EXPECT_EQ(Parts(through), "invalid") << through;
+}
+
 TEST(PosixPathText, TextThatIsNoDriveLetterPathIsRefused) {
   for (const char* text : {"", "C", "\\\\server\\share", "C:name", "1:\\x", "C:\\a:b",
                            "C:\\a|b", "C:\\a\"b", "C:\\a<b", "C:\\tab\there"})
@@ -45,7 +58,9 @@ TEST(PosixPathText, TextThatIsNoDriveLetterPathIsRefused) {
 TEST(PosixPathText, WindowsNamesHoldNoSeparatorReservedOrControlCharacter) {
   EXPECT_TRUE(PosixHost::IsWindowsName("Windows Update.log"));
   EXPECT_TRUE(PosixHost::IsWindowsName("Programme f\xC3\xBCr alle"));
-  for (const char* name : {"", "a:b", "a\\b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\nb"})
+  EXPECT_TRUE(PosixHost::IsWindowsName(".hidden"));
+  for (const char* name : {"", "a:b", "a\\b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\nb",
+                           "a.", "a ", "a. "})
     EXPECT_FALSE(PosixHost::IsWindowsName(name)) << name;
 }
 

@@ -3,6 +3,7 @@
 
 #include "support/TempTree.h"
 #include "system/WindowsApi.h"
+#include "system/WindowsTools.h"
 #include "system/posix/Version.h"
 
 namespace {
@@ -67,6 +68,19 @@ TEST(PosixEnvironment, VariablesAreFoundAsSpeltThenInAnyCase) {
   EXPECT_EQ(WindowsApi::EnvironmentValue("QUILLFEN_TEST_VALUE"), "upper");
   EXPECT_EQ(WindowsApi::EnvironmentValue("QUILLFEN_TEST_EMPTY"), "");
   EXPECT_EQ(WindowsApi::EnvironmentValue("QUILLFEN_TEST_UNSET"), std::nullopt);
+}
+
+TEST(PosixVersion, GetOSNameComesFromTheRecordOrSaysUnknown) {
+  {
+    EnvGuard winver("QUILLFEN_WINVER", "1.4.10: A ");
+    EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows 98 Second Edition");
+  }
+  {
+    EnvGuard winver("QUILLFEN_WINVER", "2.5.1:Service Pack 3");
+    EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows XP");
+  }
+  EnvGuard none("QUILLFEN_WINVER", nullptr);
+  EXPECT_EQ(WindowsTools::GetOSName(), "Unknown Operating System");
 }
 
 }  // namespace

@@ -5,11 +5,10 @@
 
 #include <cstring>
 
-#include "support/TempTree.h"
+#include "support/WindowsMachine.h"
 #include "system/FileTools.h"
 
 using testsupport::EnvGuard;
-using testsupport::TempTree;
 
 namespace {
 
@@ -59,19 +58,6 @@ TEST(OSName, NamesTheCombinationsTheTableLeavesOpen) {
   EXPECT_EQ(WindowsTools::OSNameFor(Record(2, 5, 3)), "Other Windows NT version");
 }
 
-TEST(OSName, ComesFromTheVersionRecordOrSaysUnknown) {
-  {
-    EnvGuard winver("QUILLFEN_WINVER", "1.4.10: A ");
-    EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows 98 Second Edition");
-  }
-  {
-    EnvGuard winver("QUILLFEN_WINVER", "2.5.1:Service Pack 3");
-    EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows XP");
-  }
-  EnvGuard none("QUILLFEN_WINVER", nullptr);
-  EXPECT_EQ(WindowsTools::GetOSName(), "Unknown Operating System");
-}
-
 TEST(SystemDrive, IsTheFirstCharacterOfWindir) {
   {
     EnvGuard windir("windir", "C:\\WINDOWS");
@@ -91,55 +77,42 @@ TEST(TrimAtNull, CutsAtTheFirstNul) {
   EXPECT_EQ(WindowsTools::TrimAtNull(std::string("ab\0cd\0", 6)), "ab");
 }
 
-class ProgramFilesTest : public ::testing::Test {
- protected:
-  TempTree tree;
-  EnvGuard drives{"QUILLFEN_DRIVES", ("C=" + tree.Path("c") + ";D=" + tree.Path("d")).c_str()};
-
-  void Registry(const std::string& values) {
-    tree.File("reg.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
-                         "CurrentVersion]\r\n" + values + "\r\n");
-  }
-  EnvGuard registry{"QUILLFEN_REGISTRY", tree.Path("reg.reg").c_str()};
-};
+class ProgramFilesTest : public ::testing::Test, protected testsupport::WindowsMachine {};
 
 TEST_F(ProgramFilesTest, ReadsTheRegistryValueOrSaysWhyNot) {
-  Registry("\"ProgramFilesDir\"=\"C:\\\\Program Files\"");
-  EXPECT_EQ(FileTools::GetProgramFilesDir(), "C:\\Program Files");
+  SetProgramFilesDir("S:\\Program Files");
+  EXPECT_EQ(FileTools::GetProgramFilesDir(), "S:\\Program Files");
 
-  Registry("\"ProgramFilesDir\"=\"\"");
+  SetProgramFilesDir("");
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "");
 
-  Registry("\"Other\"=\"x\"");
+  registry.RemoveValue("ProgramFilesDir");
+  registry.SetText("Other", "x");
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Failed to read value)");
 
   // "%SystemDrive%\Programs" as an expandable string is not a plain text value.
-  Registry("\"ProgramFilesDir\"=hex(2):25,53,79,73,74,65,6d,44,72,69,76,65,25,5c,50,00");
+  registry.SetText("ProgramFilesDir", "%SystemDrive%\\Programs", true);
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Failed to read value)");
 
-  Registry("\"ProgramFilesDir\"=\"" + std::string(300, 'x') + "\"");
+  SetProgramFilesDir(std::string(300, 'x'));
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Failed to read value)");
 
-  tree.File("reg.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n");
-  EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Error opening key)");
-
-  std::remove(tree.Path("reg.reg").c_str());
+  registry.RemoveKey();
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "(Error opening key)");
 }
 
 TEST_F(ProgramFilesTest, FindsTheFirstLocalizedNameThatIsAFolder) {
-  tree.Folder("d");
-  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("T:\\"), "");
   tree.File("d/Program Files", "a file, not a folder");
-  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("T:\\"), "");
   tree.Folder("d/Program Files (x86)");
-  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "D:\\Program Files (x86)");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("T:\\"), "T:\\Program Files (x86)");
   tree.Folder("d/Programme");
-  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "D:\\Programme");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("T:\\"), "T:\\Programme");
   tree.Folder("d/archivos de programa");  // found whatever its case, named as asked
-  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("D:\\"), "D:\\Archivos de programa");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("T:\\"), "T:\\Archivos de programa");
   tree.Folder("c/Program Files");
-  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("C:\\"), "C:\\Program Files");
+  EXPECT_EQ(WindowsTools::FindProgramFilesFolder("S:\\"), "S:\\Program Files");
 }
 
 }  // namespace

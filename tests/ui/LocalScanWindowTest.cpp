@@ -58,7 +58,7 @@ TEST_F(LocalScanWindow, TwoScansShareTheConsoleAndTheSaveButtonStaysAfterAnEmpty
                    "<t> - No corresponding Windows Update V4 log has been found.",
                    "<t> - No valid Windows Update V4 files found.",
                    "<t> - No corresponding OfficeUpdate directory found.",
-                   "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE.", "", kStarted,
+                   "<t> - Scan ended. Saved files can be found in S:\\CVL_SAVE.", "", kStarted,
                    "<t> - The WindowsUpdate directory exists but is empty. Scan aborted."}));
   const TestControl* console = tk.Find(ui::kLocalScanForm, ui::kScanConsole);
   EXPECT_EQ(console->SelStart(), console->Text().size()) << "the newest line stays in view";
@@ -94,14 +94,14 @@ TEST_F(LocalScanWindow, OpenSavedDirectoryOpensTheSaveFolderOnTheWindowsDrive) {
   Scan();
   tk.Click(ui::kLocalScanForm, ui::kOpenDirButton);
   {
-    testsupport::EnvGuard otherDrive("windir", "D:\\WINNT");
+    testsupport::EnvGuard otherDrive("windir", "T:\\WINNT");
     tk.Click(ui::kLocalScanForm, ui::kOpenDirButton);
   }
   {
     testsupport::EnvGuard unset("windir", nullptr);
     tk.Click(ui::kLocalScanForm, ui::kOpenDirButton);
   }
-  EXPECT_EQ(dialogs.opened, (Lines{"C:\\CVL_SAVE", "D:\\CVL_SAVE", "CVL_SAVE"}));
+  EXPECT_EQ(dialogs.opened, (Lines{"S:\\CVL_SAVE", "T:\\CVL_SAVE", "CVL_SAVE"}));
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 

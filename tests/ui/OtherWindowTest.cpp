@@ -31,7 +31,7 @@ TEST_F(OtherWindow, EveryLoadLeavesADriveSelected) {
   for (const auto& [platform, expected] : cases) {
     SCOPED_TRACE(platform);
     TestToolkit toolkit;
-    toolkit.SetDrives({"a:", "c: [/]", "d: [/media/old]"}, platform);
+    toolkit.SetDrives({"a:", "s: [/]", "t: [/media/old]"}, platform);
     toolkit.Start();
     toolkit.Click(ui::kBeginForm, "Command3");
     EXPECT_EQ(toolkit.Find(ui::kOtherForm, "DriveList")->ListIndex(), expected);
@@ -39,7 +39,7 @@ TEST_F(OtherWindow, EveryLoadLeavesADriveSelected) {
 }
 
 TEST_F(OtherWindow, ReopeningForgetsTheUsersChoiceOfDrive) {
-  tk.SetDrives({"c: [/]", "d: [/media/old]", "e: [/media/usb]"}, -1);
+  tk.SetDrives({"s: [/]", "t: [/media/old]", "e: [/media/usb]"}, -1);
   Open();
   Drives().SetListIndex(2);
   tk.Click(ui::kOtherForm, "Command3");
@@ -63,14 +63,14 @@ TEST_F(OtherWindow, CancellingTheFolderPickerDoesNothing) {
   Open();
   tk.Click(ui::kOtherForm, "Command1");
   EXPECT_EQ(dialogs.calls, Lines{std::string("pick: ") + kFolderPrompt});
-  EXPECT_EQ(tree.Listing(), "c/\nc/WINDOWS/\nd/\nmachine.reg\n");
+  EXPECT_EQ(tree.Listing("c") + tree.Listing("d"), "WINDOWS/\n");
 }
 
 TEST_F(OtherWindow, APickedFolderIsScannedAndSavedWhereTheUserSays) {
   Put("d/old/a.w98", 2004);
   Put("d/old/iuhist.xml", 2004);
   Put("d/old/b.w98", 2022);  // too new
-  dialogs.pickedFolders = {"D:\\old", "C:\\"};
+  dialogs.pickedFolders = {"T:\\old", "S:\\"};
   Open();
   tk.Click(ui::kOtherForm, "Command1");
   ASSERT_FALSE(dialogs.pickerPrompts.empty());
@@ -78,20 +78,20 @@ TEST_F(OtherWindow, APickedFolderIsScannedAndSavedWhereTheUserSays) {
   EXPECT_TRUE(tree.Exists("c/CVL_SAVE/a.w98"));
   EXPECT_TRUE(tree.Exists("c/CVL_SAVE/V4/iuhist.xml"));
   EXPECT_FALSE(tree.Exists("c/CVL_SAVE/b.w98"));
-  EXPECT_EQ(dialogs.opened, Lines{"C:\\CVL_SAVE"});
+  EXPECT_EQ(dialogs.opened, Lines{"S:\\CVL_SAVE"});
   EXPECT_EQ(tk.LoadedForms(), Lines{ui::kOtherForm});
 }
 
 TEST_F(OtherWindow, TheSelectedDriveIsScannedByItsLetter) {
   Put("d/Program Files/WindowsUpdate/b.gng", 2003);
   Put("d/WINDOWS/Windows Update.log", 2004);
-  tk.SetDrives({"c: [" + tree.Path("c") + "]", "d: [" + tree.Path("d") + "]"}, 1);
-  dialogs.pickedFolders = {"C:\\"};
+  tk.SetDrives({"s: [" + tree.Path("c") + "]", "t: [" + tree.Path("d") + "]"}, 1);
+  dialogs.pickedFolders = {"S:\\"};
   Open();
   tk.Click(ui::kOtherForm, "Command2");
   EXPECT_TRUE(tree.Exists("c/CVL_SAVE/b.gng"));
   EXPECT_TRUE(tree.Exists("c/CVL_SAVE/V4/Windows Update.log"));
-  EXPECT_EQ(dialogs.opened, Lines{"C:\\CVL_SAVE"});
+  EXPECT_EQ(dialogs.opened, Lines{"S:\\CVL_SAVE"});
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace uitest {
 
 UiWorld::UiWorld() {
   tree.Folder("c/WINDOWS");
-  tk.SetDrives({"c: [" + tree.Path("c") + "]", "d: [" + tree.Path("d") + "]"}, 0);
+  tk.SetDrives({"s: [" + tree.Path("c") + "]", "t: [" + tree.Path("d") + "]"}, 0);
 }
 
 UiWorld::~UiWorld() { ScanOptions::ResetAll(); }

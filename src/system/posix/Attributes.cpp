@@ -8,25 +8,41 @@ namespace PosixHost {
 
 using namespace WindowsApi;
 
-std::uint32_t AttributesOf(const std::string& native, std::string_view name,
-                           const struct stat& info, DosAttributeReader& dos) {
+namespace {
+
+// `info` is null when the entry's status was not read (only its kind is known): the read-only
+// bit, which comes from the permission bits, is then left out.
+std::uint32_t Attributes(const std::string& native, std::string_view name, bool folder,
+                         const struct stat* info, DosAttributeReader& dos) {
   std::uint32_t bits = 0;
-  if (S_ISDIR(info.st_mode)) bits |= kAttrDirectory;
+  if (folder) bits |= kAttrDirectory;
   // POSIX keeps no read-only flag; a file its owner may not write stands for one.
-  if (!(info.st_mode & S_IWUSR)) bits |= kAttrReadOnly;
+  if (info && !(info->st_mode & S_IWUSR)) bits |= kAttrReadOnly;
   // POSIX hides dot-names by convention; "." and ".." are the folder entries, never hidden.
   if (!name.empty() && name.front() == '.' && name != "." && name != "..") bits |= kAttrHidden;
   if (auto dosBits = dos.Read(native)) {
     bits |= *dosBits & (kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
-  } else if (S_ISREG(info.st_mode)) {
+  } else if (!folder) {
     bits |= kAttrArchive;  // Windows sets it on every write; POSIX keeps no such flag
   }
   return bits == 0 ? kAttrNormal : bits;
 }
 
+}  // namespace
+
+std::uint32_t AttributesOf(const std::string& native, std::string_view name,
+                           const struct stat& info, DosAttributeReader& dos) {
+  return Attributes(native, name, S_ISDIR(info.st_mode), &info, dos);
+}
+
+std::uint32_t VisibilityOf(const std::string& native, std::string_view name, bool folder,
+                           DosAttributeReader& dos) {
+  return Attributes(native, name, folder, nullptr, dos);
+}
+
 std::uint32_t AttributesOf(const std::string& native, std::string_view name,
                            const struct stat& info) {
-  DosAttributeReader dos(FsKindOf(native));
+  DosAttributeReader dos(FsKindOf(native, info.st_dev));
   return AttributesOf(native, name, info, dos);
 }
 

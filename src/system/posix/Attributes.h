@@ -15,6 +15,11 @@ namespace PosixHost {
 std::uint32_t AttributesOf(const std::string& native, std::string_view name,
                            const struct stat& info, DosAttributeReader& dos);
 
+// The bits of an entry whose status was not read, from its kind (folder or file) alone: all but
+// the read-only bit, which needs the permission bits.
+std::uint32_t VisibilityOf(const std::string& native, std::string_view name, bool folder,
+                           DosAttributeReader& dos);
+
 // The same, for one entry on its own.
 std::uint32_t AttributesOf(const std::string& native, std::string_view name,
                            const struct stat& info);

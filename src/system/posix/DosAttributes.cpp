@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <map>
+#include <mutex>
 #include <vector>
 
 namespace PosixHost {
@@ -53,6 +55,19 @@ std::optional<std::uint32_t> ReadNtfsAttributes(const std::string& native) {
 FsKind FsKindOf(const std::string& native) {
   struct statfs info;
   return statfs(native.c_str(), &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;
+}
+
+FsKind FsKindOf(const std::string& native, dev_t device) {
+  static std::mutex guard;
+  static std::map<dev_t, FsKind> known;
+  {
+    std::lock_guard<std::mutex> lock(guard);
+    if (auto found = known.find(device); found != known.end()) return found->second;
+  }
+  const FsKind kind = FsKindOf(native);
+  std::lock_guard<std::mutex> lock(guard);
+  known.emplace(device, kind);
+  return kind;
 }
 
 FsKind FsKindOfDescriptor(int fd) {

@@ -30,21 +30,25 @@ bool CopyByReading(int in, int out) {
 }
 
 // The kernel copies within the file system (sharing blocks where it can); where it cannot
-// copy at all, the bytes go through a buffer.
-bool CopyBytes(int in, int out) {
-  bool copiedAny = false;
-  for (;;) {
+// copy at all, the bytes go through a buffer. `size` is the source's size when it was opened:
+// a copy that has reached it asks no more (a file that grows meanwhile is copied as it was
+// then). A size of 0 proves nothing (some file systems say 0 for files that hold bytes), so
+// such a file is read to its end.
+bool CopyBytes(int in, int out, off_t size) {
+  off_t done = 0;
+  while (size == 0 || done < size) {
     const ssize_t copied = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
     if (copied > 0) {
-      copiedAny = true;
+      done += copied;
       continue;
     }
-    if (copied == 0) return copiedAny || CopyByReading(in, out);
+    if (copied == 0) return done > 0 || CopyByReading(in, out);
     if (errno == EINTR) continue;
     const bool cannotHere = errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
                             errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
-    return !copiedAny && cannotHere && CopyByReading(in, out);
+    return done == 0 && cannotHere && CopyByReading(in, out);
   }
+  return true;
 }
 
 // The copy is made with no wider permission than its source, which it may be sent away with;
@@ -53,7 +57,7 @@ bool CopyBytes(int in, int out) {
 mode_t CopyMode(const struct stat& source) { return source.st_mode & 0666; }
 
 bool CopyOpened(int in, const struct stat& source, PendingFile& out) {
-  if (!CopyBytes(in, out.Descriptor())) return false;
+  if (!CopyBytes(in, out.Descriptor(), source.st_size)) return false;
   // The copy keeps the source's modification time, as CopyFile does; the age rule reads it.
   const timespec times[2] = {{0, UTIME_NOW}, source.st_mtim};
   return futimens(out.Descriptor(), times) == 0;

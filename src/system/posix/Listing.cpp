@@ -75,7 +75,7 @@ void AddDotEntries(const Located& folder, std::size_t depth, const std::string& 
 }
 
 bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
-                  std::vector<FindData>& entries) {
+                  std::vector<FindData>& entries, WindowsApi::Facts facts) {
   auto folder = Locate(folderPath);
   if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return false;
   const int fd = open(folder->real.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -102,23 +102,41 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     if (IsPendingFileName(name)) continue;
     // The running machine's own areas are no part of a disk, even on the drive that maps /.
     if (folder->real == "/" && IsMachineArea("/" + name)) continue;
+    const bool typeKnown = item->d_type != DT_UNKNOWN;
     bool linked = item->d_type == DT_LNK;
-    if (item->d_type == DT_UNKNOWN) {
+    if (!typeKnown) {
       struct stat own;
       linked = fstatat(fd, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode);
     }
     // A link the drive may not follow is not there (out of the drive, into /proc...).
     if (linked && !FollowLink(folder->drive, folder->real, name)) continue;
-    struct stat info;
-    if (fstatat(fd, name.c_str(), &info, 0) != 0 || !IsFileOrFolder(info)) continue;  // dangling
+    // A plain file or folder whose type the directory entry gives needs no status of its own
+    // unless the caller asks for every fact; a link, or an entry of unknown type, always does.
+    struct stat info {};
+    const bool stated = linked || !typeKnown || facts == WindowsApi::Facts::All;
+    if (stated && (fstatat(fd, name.c_str(), &info, 0) != 0 || !IsFileOrFolder(info)))
+      continue;  // dangling, or a link to what is no file
+    const bool isFolder = stated ? S_ISDIR(info.st_mode) : item->d_type == DT_DIR;
     // A link back into the path being walked would make every walk of the tree endless.
-    if (linked && S_ISDIR(info.st_mode) && chain.Holds(info)) continue;
+    if (linked && isFolder && chain.Holds(info)) continue;
 
+    FindData entry;
+    entry.name = name;
     const std::string native = JoinNative(folder->native, name);
-    const std::uint32_t bits = info.st_dev == folder->info.st_dev
-                                   ? AttributesOf(native, name, info, dos)
-                                   : AttributesOf(native, name, info);  // a link to another disk
-    found.push_back(MakeEntry(name, info, bits));
+    if (facts == WindowsApi::Facts::Kind) {
+      entry.attributes = isFolder ? WindowsApi::kAttrDirectory : 0;
+    } else if (facts == WindowsApi::Facts::Visibility && !(linked && info.st_dev != folder->info.st_dev)) {
+      entry.attributes = VisibilityOf(native, name, isFolder, dos);
+    } else if (facts == WindowsApi::Facts::Visibility) {
+      DosAttributeReader other(FsKindOf(native, info.st_dev));  // a link to another disk
+      entry.attributes = VisibilityOf(native, name, isFolder, other);
+    } else {
+      entry.attributes = info.st_dev == folder->info.st_dev
+                             ? AttributesOf(native, name, info, dos)
+                             : AttributesOf(native, name, info);  // a link to another disk
+      entry.modified = ToLocalTime(info.st_mtim.tv_sec);
+    }
+    found.push_back(std::move(entry));
   }
   closedir(dir);
 
@@ -134,19 +152,19 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
 
 namespace WindowsApi {
 
-bool ListFolder(const std::string& pattern, std::vector<FindData>& entries) {
+bool ListFolder(const std::string& pattern, std::vector<FindData>& entries, Facts facts) {
   entries.clear();
   auto parsed = PosixHost::ParseWindowsPath(pattern);
   if (!parsed) return false;
   // A pattern ending in "\" (or naming a drive root) lists everything in that folder.
   if (parsed->trailingSeparator || parsed->parts.empty()) {
     parsed->trailingSeparator = false;
-    return PosixHost::ListMatching(*parsed, "*.*", entries);
+    return PosixHost::ListMatching(*parsed, "*.*", entries, facts);
   }
   if (!PosixHost::HasWildcards(parsed->parts.back())) return PosixHost::ListOne(*parsed, entries);
   const std::string mask = parsed->parts.back();
   parsed->parts.pop_back();
-  return PosixHost::ListMatching(*parsed, mask, entries);
+  return PosixHost::ListMatching(*parsed, mask, entries, facts);
 }
 
 }  // namespace WindowsApi

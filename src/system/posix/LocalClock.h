@@ -6,6 +6,8 @@
 
 namespace PosixHost {
 
+// The offset in force on that date is applied; Windows' own file-date conversion
+// (FileTimeToLocalFileTime, the Win32 host) applies today's daylight-saving offset to every date.
 WindowsApi::LocalTime ToLocalTime(std::time_t seconds);
 
 }  // namespace PosixHost

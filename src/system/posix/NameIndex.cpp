@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "system/posix/AsciiText.h"
+#include "system/posix/PathResolve.h"
 #include "system/posix/PathText.h"
 
 namespace PosixHost {
@@ -140,10 +141,12 @@ std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_v
 }
 
 void NoteCreated(const std::string& folder, const std::string& name) {
+  ForgetLocatedIn(folder, name);
   Update(folder, name, true);
 }
 
 void NoteRemoved(const std::string& folder, const std::string& name) {
+  ForgetLocatedIn(folder, name);
   Update(folder, name, false);
 }
 

@@ -1,6 +1,8 @@
 #include "system/posix/PathResolve.h"
 
 #include <algorithm>
+#include <array>
+#include <mutex>
 
 #include "system/posix/DriveTable.h"
 #include "system/posix/NameIndex.h"
@@ -65,12 +67,77 @@ bool Reach(Located& located, const std::string& relative, bool folderOnly) {
   located.exists = true;
   located.info = reached->info;
   located.real = std::move(reached->real);
+  located.linkFree = reached->linkFree;
   return true;
 }
 
 }  // namespace
 
-std::optional<Located> Locate(const WindowsPath& path) {
+namespace {
+
+// The same entry: its metadata may have changed since, which the fresh status then gives.
+bool SameEntry(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino &&
+         (a.st_mode & S_IFMT) == (b.st_mode & S_IFMT);
+}
+
+// The last few paths found, that hold no link. The scans ask about one file several times in a
+// row (is it there, its attributes, its time, then its copy), and a fresh lookup costs three
+// calls; a remembered one costs one stat of its real path, which must still find the same entry
+// (another one in its place, or none, means a fresh lookup) and gives its status as it is now.
+// What the host itself makes or removes in a folder forgets what that may change.
+class LocateMemo {
+ public:
+  std::optional<Located> Find(std::string_view windowsPath, const DriveList* drives) {
+    std::lock_guard<std::mutex> lock(guard_);
+    for (Entry& entry : entries_) {
+      if (entry.drives != drives || entry.path != windowsPath) continue;
+      struct stat now;
+      if (stat(entry.located.real.c_str(), &now) != 0 || !SameEntry(now, entry.located.info))
+        return std::nullopt;
+      Located found = entry.located;
+      found.info = now;
+      return found;
+    }
+    return std::nullopt;
+  }
+  void Keep(std::string_view windowsPath, const DriveList* drives, const Located& located) {
+    std::lock_guard<std::mutex> lock(guard_);
+    entries_[next_] = {std::string(windowsPath), drives, located};
+    next_ = (next_ + 1) % entries_.size();
+  }
+  // Forgets what an entry made or removed in `folder` may change: the entry itself, what lies
+  // below it, and the other names of that folder (a new spelling may now be found first).
+  void ForgetIn(const std::string& folder, const std::string& entryPath) {
+    std::lock_guard<std::mutex> lock(guard_);
+    for (Entry& entry : entries_) {
+      const std::string& native = entry.located.native;
+      const std::size_t cut = native.rfind('/');
+      const std::string parent = cut == 0 ? "/" : native.substr(0, cut);
+      if (parent == folder || native == entryPath ||
+          native.compare(0, entryPath.size() + 1, entryPath + "/") == 0)
+        entry = {};
+    }
+  }
+
+ private:
+  struct Entry {
+    std::string path;
+    const DriveList* drives = nullptr;
+    Located located;
+  };
+  std::mutex guard_;
+  std::array<Entry, 8> entries_;
+  std::size_t next_ = 0;
+};
+
+LocateMemo& Memo() {
+  static LocateMemo memo;
+  return memo;
+}
+
+// What the path names on disk now, looked up afresh.
+std::optional<Located> LocateAfresh(const WindowsPath& path) {
   auto drive = FindDrive(path.drive);
   if (!drive || AnyWildcards(path)) return std::nullopt;
 
@@ -111,10 +178,28 @@ std::optional<Located> Locate(const WindowsPath& path) {
   return located;
 }
 
+}  // namespace
+
+std::optional<Located> Locate(const WindowsPath& path) {
+  // One spelling of the path for the memo: its drive, components and final separator.
+  std::string key(1, path.drive);
+  for (const std::string& part : path.parts) key += '\\' + part;
+  if (path.trailingSeparator) key += '\\';
+  const auto drives = CurrentDrives();  // held, so its address names this table only
+  if (auto known = Memo().Find(key, drives.get())) return known;
+  auto located = LocateAfresh(path);
+  if (located && located->exists && located->linkFree) Memo().Keep(key, drives.get(), *located);
+  return located;
+}
+
 std::optional<Located> Locate(std::string_view windowsPath) {
   auto parsed = ParseWindowsPath(windowsPath);
   if (!parsed) return std::nullopt;
   return Locate(*parsed);
+}
+
+void ForgetLocatedIn(const std::string& folder, const std::string& name) {
+  Memo().ForgetIn(folder, JoinNative(folder, name));
 }
 
 std::optional<Placement> LocateParent(std::string_view windowsPath) {

@@ -20,6 +20,7 @@ struct Located {
   std::string real;          // valid when exists: the path with every link resolved
   std::string name;          // the last component as it is spelt on disk; empty for a root
   Drive drive;               // the drive the path lies on
+  bool linkFree = false;     // valid when exists: no link on the way
 };
 
 // Only regular files and folders exist for the engine; FIFOs, sockets and devices are
@@ -46,6 +47,10 @@ std::optional<FoundEntry> FindEntry(const std::string& folder, std::string_view 
 // the drive may reach it (Reach.h).
 std::optional<Located> Locate(const WindowsPath& path);
 std::optional<Located> Locate(std::string_view windowsPath);
+
+// Forgets what Locate remembers that an entry made or removed in `folder` (native) may change;
+// the host calls it whenever it makes or removes one.
+void ForgetLocatedIn(const std::string& folder, const std::string& name);
 
 // The folder that would hold the path's last component, and that component as written:
 // what the operations that create or replace an entry need. nullopt when the path has no

@@ -29,7 +29,11 @@ bool NameHasOnly(std::string_view name, bool wildcardsAllowed) {
 
 }  // namespace
 
-bool IsWindowsName(std::string_view name) { return NameHasOnly(name, false); }
+// Windows drops a name's trailing dots and blanks (below), so it cannot reach an entry whose
+// name ends in one: such a name is no Windows name, or "a." would be read as "a".
+bool IsWindowsName(std::string_view name) {
+  return NameHasOnly(name, false) && name.back() != '.' && name.back() != ' ';
+}
 
 bool HasWildcards(std::string_view name) {
   return name.find_first_of("*?") != std::string_view::npos;
@@ -61,6 +65,25 @@ std::optional<WindowsPath> ParseWindowsPath(std::string_view text) {
     path.parts.emplace_back(part);
   }
   path.trailingSeparator = !path.parts.empty() && IsSeparator(rest.back());
+  // A folder name ending in a dot or a blank ("a.\b", "...\b", "a.\") names nothing a listing
+  // of this host shows, so no path passes through one; only a last component with no separator
+  // after it is trimmed, below.
+  const std::size_t folders = path.parts.size() - (path.trailingSeparator ? 0 : 1);
+  for (std::size_t i = 0; i < folders && i < path.parts.size(); ++i) {
+    const std::string& folder = path.parts[i];
+    if (!HasWildcards(folder) && (folder.back() == '.' || folder.back() == ' ')) return std::nullopt;
+  }
+  // Win32 drops the trailing dots and blanks of a path's last component ("lead." is "lead"),
+  // unless a separator follows it; a pattern keeps them, where "*." means "no extension".
+  // A component left empty ("...") leaves the folder that holds it.
+  if (!path.parts.empty() && !path.trailingSeparator && !HasWildcards(path.parts.back())) {
+    std::string& last = path.parts.back();
+    while (!last.empty() && (last.back() == '.' || last.back() == ' ')) last.pop_back();
+    if (last.empty()) {
+      path.parts.pop_back();
+      path.trailingSeparator = !path.parts.empty();
+    }
+  }
   return path;
 }
 

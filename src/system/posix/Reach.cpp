@@ -133,6 +133,7 @@ std::optional<Reached> ReachWithin(const Drive& drive, std::string_view relative
   if (auto info = StatWithoutLinks(reached.real)) {
     if (IsMachineArea(reached.real)) return std::nullopt;
     reached.info = *info;
+    reached.linkFree = true;
     return reached;
   }
   if (errno != ELOOP && errno != ENOSYS) return std::nullopt;

@@ -25,6 +25,7 @@ bool IsMachineArea(std::string_view realPath);
 struct Reached {
   std::string real;
   struct stat info {};
+  bool linkFree = false;  // no link on the way: the path is its own real path
 };
 std::optional<Reached> ReachWithin(const Drive& drive, std::string_view relative);
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "ui/Keyboard.h"
-#include "ui/qt/DriveChoice.h"
+#include "ui/DriveChoice.h"
 #include "ui/qt/Fonts.h"
 #include "ui/qt/Images.h"
 #include "ui/qt/TextBoxControl.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "system/WindowsApi.h"
-#include "ui/qt/DriveChoice.h"
+#include "ui/DriveChoice.h"
 
 namespace QtUi {
 namespace {

@@ -27,7 +27,7 @@ class ProgramFixture {
 
   // A file on the machine ("c/Program Files/WindowsUpdate/5.w98"), last changed in `year`.
   void Put(const std::string& relative, int year) const { machine.tree.File(relative, "x", year); }
-  // An old Windows on C: whose scan saves something: one V3 inventory, one V4 file, the log.
+  // An old Windows on S: whose scan saves something: one V3 inventory, one V4 file, the log.
   void InstallOldWindows() const;
 
   // Its scripted dialogs answer unless a test puts the real ones in place.

@@ -158,9 +158,9 @@ void DialogsTest::boxWithoutATitleTakesTheProgramName() {
 void DialogsTest::pickedFolderComesBackInWindowsForm_data() {
   QTest::addColumn<QString>("folder");  // below the machine's tree
   QTest::addColumn<QString>("answer");
-  QTest::newRow("drive root") << "c" << "C:\\";
-  QTest::newRow("folder") << "c/WINDOWS" << "C:\\WINDOWS";
-  QTest::newRow("other drive") << "d/Old Stuff" << "D:\\Old Stuff";
+  QTest::newRow("drive root") << "c" << "S:\\";
+  QTest::newRow("folder") << "c/WINDOWS" << "S:\\WINDOWS";
+  QTest::newRow("other drive") << "d/Old Stuff" << "T:\\Old Stuff";
 }
 
 void DialogsTest::pickedFolderComesBackInWindowsForm() {
@@ -196,11 +196,11 @@ void DialogsTest::pickerOpensOnADriveAndNamesTheDrives() {
   }
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(onD.folder, Native(machine, "d"));
-  QCOMPARE(onD.places, (QStringList{"C:", "D:"}));
+  QCOMPARE(onD.places, (QStringList{"S:", "T:"}));
   QCOMPARE(onD.prompt, QStringLiteral("Where would you like to save your Windows Update files?"));
   QVERIFY(onD.promptAboveTheFolders);
   QCOMPARE(outside.folder, Native(machine, "c"));
-  QCOMPARE(outside.places, (QStringList{"C:", "D:"}));
+  QCOMPARE(outside.places, (QStringList{"S:", "T:"}));
 }
 
 void DialogsTest::folderOnNoDriveIsRefusedAndThePickerStays() {
@@ -220,7 +220,7 @@ void DialogsTest::folderOnNoDriveIsRefusedAndThePickerStays() {
     second = dialog;
     Choose(Native(machine, "c/WINDOWS"))(dialog);
   });
-  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan."), std::string("C:\\WINDOWS"));
+  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan."), std::string("S:\\WINDOWS"));
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(script.Unexpected(), QStringList());
   QCOMPARE(text, QStringLiteral("This folder is on no drive of this computer. Please choose a "
@@ -244,7 +244,7 @@ void DialogsTest::openInShellOpensTheFolderOfTheDrive() {
   machine.tree.Folder("c/CVL_SAVE");
   Opener opener;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
-  dialogs_.OpenInShell("C:\\cvl_save");    // found without regard to case
+  dialogs_.OpenInShell("S:\\cvl_save");    // found without regard to case
   dialogs_.OpenInShell("Q:\\CVL_SAVE");    // no such drive: nothing to open
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
   QCOMPARE(opener.urls,

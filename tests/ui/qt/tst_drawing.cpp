@@ -18,7 +18,7 @@
 #include "QtTestSupport.h"
 #include "ScriptedForm.h"
 #include "support/WindowsMachine.h"
-#include "ui/qt/DriveChoice.h"
+#include "ui/DriveChoice.h"
 #include "ui/qt/Images.h"
 
 using qttest::ControlOf;
@@ -396,9 +396,9 @@ void DrawingTest::driveListStartsAtTheCurrentFolder() {
     auto* list = ControlOf<QComboBox>(window, "Drives");
     QVERIFY(!list->isEditable());
     QCOMPARE(list->count(), 2);
-    QCOMPARE(list->itemText(0), QString::fromStdString("c: [" + machine.tree.Path("c") + "]"));
+    QCOMPARE(list->itemText(0), QString::fromStdString("s: [" + machine.tree.Path("c") + "]"));
     QCOMPARE(list->currentIndex(), 1);
-    QCOMPARE(tk_->Get("SAMPLE", "Drives").Text(), "d: [" + machine.tree.Path("d") + "]");
+    QCOMPARE(tk_->Get("SAMPLE", "Drives").Text(), "t: [" + machine.tree.Path("d") + "]");
     tk_.reset();
     book_ = std::make_unique<qttest::FormBook>();
   }

@@ -54,10 +54,10 @@ void OtherDrivesTest::folderScanSavesWhereTheUserPoints() {
   p.Put("c/loose/notes.txt", 2003);
   p.Put("c/loose/iuhist.xml", 2004);
   p.Put("c/loose/V4/iuhist_catalogAdmin.xml", 2004);  // subfolders are not entered
-  dialogs.pickedFolders = {"C:\\loose", "D:\\"};
+  dialogs.pickedFolders = {"S:\\loose", "T:\\"};
   QVERIFY(OpenOtherDrives(p));
   QVERIFY(p.Click("OTHER_FRM", "Command1"));
-  QCOMPARE(dialogs.calls, (Calls{kFolderPrompt, kAskForPlace, kPlacePrompt, kSaved, "open: D:\\CVL_SAVE"}));
+  QCOMPARE(dialogs.calls, (Calls{kFolderPrompt, kAskForPlace, kPlacePrompt, kSaved, "open: T:\\CVL_SAVE"}));
   QCOMPARE(p.machine.tree.Listing("d"),
            std::string("CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/V4/\nCVL_SAVE/V4/iuhist.xml\n"
                        "CVL_SAVE/a.w98\nCVL_SAVE/b.inv\n"));
@@ -80,14 +80,14 @@ void OtherDrivesTest::driveScanTakesTheChosenDrive() {
   p.Put("d/Programme/WindowsUpdate/a.n5x", 2002);
   p.Put("d/Programme/WindowsUpdate/V4/iuhist.xml", 2003);
   p.Put("d/Programme/WindowsUpdate/late.w32", 2023);
-  dialogs.pickedFolders = {"C:\\"};
+  dialogs.pickedFolders = {"S:\\"};
   QWidget* other = OpenOtherDrives(p);
   QVERIFY(other);
   auto* drives = ControlOf<QComboBox>(other, "DriveList");
   QCOMPARE(drives->count(), 2);
   drives->setCurrentIndex(1);  // as the user picks "d: [...]"
   QVERIFY(p.Click("OTHER_FRM", "Command2"));
-  QCOMPARE(dialogs.calls, (Calls{kAskForPlace, kPlacePrompt, kSaved, "open: C:\\CVL_SAVE"}));
+  QCOMPARE(dialogs.calls, (Calls{kAskForPlace, kPlacePrompt, kSaved, "open: S:\\CVL_SAVE"}));
   QCOMPARE(p.machine.tree.Listing("c/CVL_SAVE"),
            std::string("README.TXT\nV4/\nV4/Windows Update.log\nV4/iuhist.xml\na.n5x\n"));
 }

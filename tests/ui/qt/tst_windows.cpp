@@ -328,7 +328,7 @@ void WindowsTest::consoleAcrossScansClearingAndATripHome() {
   QVERIFY(p.Click("LOCALSCAN_FRM", "ScanButton"));
   const QStringList first = ConsoleLines(p);
   QCOMPARE(first.first(), kStarted);
-  QCOMPARE(first.last(), QStringLiteral("<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."));
+  QCOMPARE(first.last(), QStringLiteral("<t> - Scan ended. Saved files can be found in S:\\CVL_SAVE."));
   QVERIFY(first.contains(QStringLiteral("<t> - File found: 5.w98")));
   QVERIFY(openDir.Visible());
   QVERIFY(p.machine.tree.Exists("c/CVL_SAVE/5.w98"));
@@ -375,7 +375,7 @@ void WindowsTest::openSavedDirectoryOpensTheSaveFolder() {
   QVERIFY(!p.Click("LOCALSCAN_FRM", "OpenDirBtn"));  // hidden until a scan saved files
   QVERIFY(p.Click("LOCALSCAN_FRM", "ScanButton"));
   QVERIFY(p.Click("LOCALSCAN_FRM", "OpenDirBtn"));
-  QCOMPARE(dialogs.opened, (std::vector<std::string>{"C:\\CVL_SAVE"}));
+  QCOMPARE(dialogs.opened, (std::vector<std::string>{"S:\\CVL_SAVE"}));
 }
 
 QTEST_MAIN(WindowsTest)

@@ -1,4 +1,4 @@
-#include "ui/qt/DriveChoice.h"
+#include "ui/DriveChoice.h"
 
 #include <cctype>
 

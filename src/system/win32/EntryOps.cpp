@@ -1,0 +1,23 @@
+// Making and removing single folders and files.
+#include "system/WindowsApi.h"
+#include "system/win32/Win32Host.h"
+
+namespace WindowsApi {
+
+bool MakeFolder(const std::string& path) {
+  Win32Host::QuietDriveErrors();
+  return Win32Host::IsUsablePath(path) && CreateDirectoryA(path.c_str(), nullptr);
+}
+
+bool RemoveEmptyFolder(const std::string& path) {
+  Win32Host::QuietDriveErrors();
+  return Win32Host::IsUsablePath(path) && RemoveDirectoryA(path.c_str());
+}
+
+// Windows 95 reads wildcards in DeleteFile; the usable-path test keeps it to one file.
+bool DeleteOneFile(const std::string& path) {
+  Win32Host::QuietDriveErrors();
+  return Win32Host::IsUsablePath(path) && DeleteFileA(path.c_str());
+}
+
+}  // namespace WindowsApi

@@ -1,0 +1,66 @@
+#include "system/win32/PendingFile.h"
+
+#include "system/win32/Win32Host.h"
+
+namespace Win32Host {
+namespace {
+
+// MoveFileEx replaces in one step, but only on the NT family; Windows 95 and 98 export it as a
+// stub that fails. There the old file is deleted and the new one renamed: should the rename
+// then fail, the new file is lost but the final name never holds part of a file.
+bool Replace(const std::string& from, const std::string& to, bool exists) {
+  using MoveEx = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+  static const auto moveEx = OptionalKernelCall<MoveEx>("MoveFileExA");
+  if (moveEx && moveEx(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  if (moveEx && GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+  if (exists && !DeleteFileA(to.c_str())) return false;
+  return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+}  // namespace
+
+std::optional<Destination> WritableDestination(const std::string& path) {
+  if (!IsUsablePath(path)) return std::nullopt;
+  Destination destination;
+  destination.folder = FolderOf(path);
+  destination.name = path.substr(destination.folder.size());
+  if (destination.folder.empty() || destination.name.empty()) return std::nullopt;
+  const DWORD folderBits = GetFileAttributesA(destination.folder.c_str());
+  if (folderBits == INVALID_FILE_ATTRIBUTES || !(folderBits & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+
+  WIN32_FIND_DATAA existing;
+  const HANDLE find = FindFirstFileA(path.c_str(), &existing);
+  if (find == INVALID_HANDLE_VALUE) return destination;
+  FindClose(find);
+  if (existing.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+    return std::nullopt;
+  // Replacing keeps the existing name's spelling, as CopyFile over an existing file does.
+  destination.name = existing.cFileName;
+  destination.exists = true;
+  return destination;
+}
+
+PendingFile::~PendingFile() {
+  if (temporary_.empty()) return;
+  SetFileAttributesA(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only copy too
+  DeleteFileA(temporary_.c_str());
+}
+
+bool PendingFile::Create(const Destination& destination) {
+  char made[MAX_PATH];
+  if (!GetTempFileNameA(destination.folder.c_str(), "~qf", 0, made)) return false;
+  temporary_ = made;
+  final_ = destination.folder + destination.name;
+  return final_.size() < MAX_PATH;
+}
+
+bool PendingFile::Commit() {
+  if (temporary_.empty()) return false;
+  const DWORD finalBits = GetFileAttributesA(final_.c_str());
+  if (!Replace(temporary_, final_, finalBits != INVALID_FILE_ATTRIBUTES)) return false;
+  temporary_.clear();
+  return true;
+}
+
+}  // namespace Win32Host
