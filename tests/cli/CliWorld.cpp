@@ -1,7 +1,8 @@
 #include "CliWorld.h"
 
-#include <cstdlib>
 #include <sys/stat.h>
+
+#include <cstdlib>
 
 #include <QFile>
 #include <QJsonDocument>
