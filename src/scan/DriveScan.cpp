@@ -3,7 +3,6 @@
 #include "scan/SaveFolder.h"
 #include "scan/ScanProcess.h"
 #include "scan/ScanSources.h"
-#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
@@ -31,8 +30,7 @@ ScanSources::Finds ScanProgramFiles(const std::string& programFiles) {
   const std::string officeUpdate = TextTools::InFolder(programFiles, "OfficeUpdate");
   const ScanSources::FolderVerdict verdict = ScanSources::JudgeFolder(officeUpdate, true);
   if (verdict.qualifies) finds.folders.push_back(officeUpdate);
-  if (!verdict.unreadable.empty())
-    finds.problems.push_back(FailureText::kReadFolder + verdict.unreadable);
+  if (!verdict.unreadable.empty()) finds.unreadable.push_back(verdict.unreadable);
   return finds;
 }
 

@@ -3,7 +3,6 @@
 #include "scan/QuillfenSpecific.h"
 #include "scan/Resources.h"
 #include "scan/ScanSources.h"
-#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
@@ -79,10 +78,13 @@ void SaveFoundFiles(const std::vector<std::string>& foundFiles) {
 }
 
 void SaveFoundFiles(const ScanSources::Finds& finds) {
+  FileTools::CopyRun run;
+  // What the scan could not read is told with the save's own failures.
+  for (const auto& folder : finds.unreadable) run.CannotRead(folder);
   if (finds.files.empty() && finds.folders.empty()) {
     // A folder that could not be read may have held files: say which, beside "none found".
-    UserDialogs::ShowMessage(kNothingFound + (finds.problems.empty() ? "" : "\n" + Lines(finds.problems)),
-                             Icon::Critical);
+    const std::string unread = run.Failures().empty() ? "" : "\n" + Lines(run.Failures());
+    UserDialogs::ShowMessage(kNothingFound + unread, Icon::Critical);
     return;
   }
   UserDialogs::ShowMessage(kAskForLocation, Icon::Information);
@@ -90,10 +92,9 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
   if (chosen.empty()) return;
 
   const std::string saveFolder = TextTools::InFolder(chosen, kSaveFolderName);
-  FileTools::CopyRun run;
   if (!run.MakeFolder(saveFolder)) {
     // Without the save folder nothing can be saved; say so and stop.
-    UserDialogs::ShowMessage(run.Failures().front() + "\n\nNo file has been saved.",
+    UserDialogs::ShowMessage(run.Failures().back() + "\n\nNo file has been saved.",
                              Icon::Critical);
     return;
   }
@@ -108,8 +109,7 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
     WindowsApi::RemoveEmptyFolder(v4Folder);
   WriteReadme(saveFolder);  // a README that cannot be written is passed over silently
 
-  std::vector<std::string> problems = finds.problems;
-  problems.insert(problems.end(), run.Failures().begin(), run.Failures().end());
+  const std::vector<std::string>& problems = run.Failures();
   if (problems.empty()) {
     UserDialogs::ShowMessage(kSaved, Icon::Information);
     FileTools::OpenInShell(saveFolder);

@@ -7,7 +7,6 @@
 #include "scan/ScanOptions.h"
 #include "scan/ScanSources.h"
 #include "scan/TimeTools.h"
-#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/WindowsApi.h"
@@ -29,14 +28,14 @@ struct LocalPaths {
   std::string wuTemp;
 };
 
-LocalPaths WorkOutPaths() {
+LocalPaths WorkOutPaths(const std::string& saveFolder) {
   LocalPaths paths;
   const std::string drive = WindowsTools::GetSystemDrive();
   paths.programFiles = FileTools::GetProgramFilesDir();
   paths.windowsUpdate = InFolder(paths.programFiles, "WindowsUpdate");
   paths.v4 = InFolder(paths.windowsUpdate, "V4");
   paths.officeUpdate = InFolder(paths.programFiles, "OfficeUpdate");
-  paths.save = drive + ":\\" + SaveFolder::kSaveFolderName;
+  paths.save = saveFolder.empty() ? drive + ":\\" + SaveFolder::kSaveFolderName : saveFolder;
   paths.v4Save = InFolder(paths.save, "V4");
   paths.wuTemp = drive + ":\\WUTemp";
   return paths;
@@ -59,7 +58,8 @@ class ScanLog {
     return made;
   }
   void RemoveFolder(const std::string& folder) {
-    if (!WindowsApi::RemoveEmptyFolder(folder)) Line(FailureText::kRemoveFolder + folder);
+    run_.RemoveFolder(folder);
+    TellFailures();
   }
   // `name` is how the console names the file: the name it was found under.
   void CopyFile(const std::string& source, const std::string& destination,
@@ -74,12 +74,15 @@ class ScanLog {
   }
   // Names of the files directly in a folder; one that cannot be read is said.
   std::vector<std::string> VisibleFiles(const std::string& folder) {
-    std::vector<std::string> problems;
-    auto names = ScanSources::VisibleFiles(folder, problems);
-    for (const auto& problem : problems) Line(problem);
+    std::vector<std::string> unreadable;
+    auto names = ScanSources::VisibleFiles(folder, unreadable);
+    for (const auto& unread : unreadable) CannotRead(unread);
     return names;
   }
-  void CannotRead(const std::string& folder) { Line(FailureText::kReadFolder + folder); }
+  void CannotRead(const std::string& folder) {
+    run_.CannotRead(folder);
+    TellFailures();
+  }
 
   // Whether a file of this scan was to be saved and could not be.
   bool CopyFailed() const { return run_.CopyFailed(); }
@@ -185,8 +188,9 @@ void AbortWhenNothingToScan(ScanLog& log, const LocalPaths& paths, const FileToo
   log.Line("The WindowsUpdate directory exists but cannot be read. Scan aborted.");
 }
 
-void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton) {
-  const LocalPaths paths = WorkOutPaths();
+void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton,
+                  const std::string& saveFolder) {
+  const LocalPaths paths = WorkOutPaths(saveFolder);
   const bool scanV3 = ScanOptions::ScanV3Inventories;
   const bool scanV4 = ScanOptions::ScanV4Inventories;
   const bool scanOU = ScanOptions::ScanOUInventories;
@@ -219,9 +223,9 @@ void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton) {
 }  // namespace
 
 void ScanLocalComputer(ScreenPorts::TextBox& console, ScreenPorts::Window& progressWindow,
-                       ScreenPorts::Showable& openFolderButton) {
+                       ScreenPorts::Showable& openFolderButton, const std::string& saveFolder) {
   ScanLog log(console);
-  RunLocalScan(log, openFolderButton);
+  RunLocalScan(log, openFolderButton, saveFolder);
   progressWindow.Unload();  // on every path, the aborts included
 }
 

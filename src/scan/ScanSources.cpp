@@ -1,25 +1,24 @@
 #include "scan/ScanSources.h"
 
 #include "scan/TimeTools.h"
-#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 
 namespace ScanSources {
 
 std::vector<std::string> VisibleFiles(const std::string& folder,
-                                      std::vector<std::string>& problems) {
+                                      std::vector<std::string>& unreadable) {
   std::vector<WindowsApi::FindData> entries;
   if (FileTools::ReadFolder(folder, FileTools::Mask::Files, entries) ==
       FileTools::Read::Unreadable)
-    problems.push_back(FailureText::kReadFolder + folder);
+    unreadable.push_back(folder);
   std::vector<std::string> names;
   for (const auto& entry : entries) names.push_back(entry.name);
   return names;
 }
 
 void CollectQualifying(const std::string& folder, NameTest wanted, Finds& finds) {
-  for (const auto& name : VisibleFiles(folder, finds.problems)) {
+  for (const auto& name : VisibleFiles(folder, finds.unreadable)) {
     const std::string path = TextTools::InFolder(folder, name);
     if (wanted(name) && TimeTools::IsNotNewerThan(TimeTools::kAgeLimit, path))
       finds.files.push_back(path);

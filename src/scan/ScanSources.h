@@ -9,19 +9,19 @@ namespace ScanSources {
 
 using NameTest = bool (*)(const std::string& fileName);
 
-// What the folder and drive scans found: files and whole folders to save, and the failures
-// met while looking (as FailureText lines), which the save sequence reports.
+// What the folder and drive scans found: files and whole folders to save, and the folders
+// that could not be read while looking, which the save sequence reports.
 struct Finds {
   std::vector<std::string> files;
   std::vector<std::string> folders;
-  std::vector<std::string> problems;
+  std::vector<std::string> unreadable;
 };
 
 // Bare names of the files directly in a folder that are neither hidden nor system, in the
 // order the file system lists them. Subfolders are not listed; a missing folder lists
-// nothing; a folder that cannot be read lists nothing and adds its failure to `problems`.
+// nothing; a folder that cannot be read lists nothing and is added to `unreadable`.
 std::vector<std::string> VisibleFiles(const std::string& folder,
-                                      std::vector<std::string>& problems);
+                                      std::vector<std::string>& unreadable);
 
 // Appends to `finds.files` the full path of every visible file directly in `folder` whose
 // name passes `wanted` and which is not newer than the age limit, in listing order.

@@ -15,6 +15,31 @@
 
 namespace FileTools {
 
+// Told of each file a copy run saves and of each failure it notes, as they happen. The
+// windows install none; a front end that keeps a record of what a scan saved does.
+class CopyWatcher {
+ public:
+  virtual ~CopyWatcher() = default;
+  virtual void Saved(const std::string& source, const std::string& destination) = 0;
+  // A file not saved, and the failure as the user is told it.
+  virtual void NotSaved(const std::string& source, const std::string& failure) = 0;
+  // A folder that could not be made, read or removed, and the failure as told.
+  virtual void Failed(const std::string& folder, const std::string& failure) = 0;
+};
+
+// Installs a watcher for every copy run during the life of this object, then puts the
+// previous one back.
+class WatchCopies {
+ public:
+  explicit WatchCopies(CopyWatcher& watcher);
+  ~WatchCopies();
+  WatchCopies(const WatchCopies&) = delete;
+  WatchCopies& operator=(const WatchCopies&) = delete;
+
+ private:
+  CopyWatcher* previous_;
+};
+
 class CopyRun {
  public:
   // Copies `source` to `destination`, replacing a file of that name. `shownAs` is how a
@@ -23,6 +48,8 @@ class CopyRun {
                 const std::string& shownAs);
   // Makes one folder when it does not exist yet. False (and a failure noted) when it cannot.
   bool MakeFolder(const std::string& folder);
+  // Removes an empty folder. False (and a failure noted) when it cannot.
+  bool RemoveFolder(const std::string& folder);
   // Notes a folder that exists but could not be listed.
   void CannotRead(const std::string& folder);
 
@@ -34,6 +61,9 @@ class CopyRun {
   const std::vector<std::string>& Failures() const { return failures_; }
 
  private:
+  bool NotSaved(const std::string& source, const std::string& failure);
+  void Failed(const std::string& folder, const std::string& failure);
+
   // Lower-case destination -> the sources written there in this run.
   std::map<std::string, std::vector<std::string>> written_;
   std::vector<std::string> failures_;

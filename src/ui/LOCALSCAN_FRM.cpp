@@ -3,6 +3,7 @@
 
 #include "scan/ConsoleTools.h"
 #include "scan/SaveFolder.h"
+#include "scan/ScanProcess.h"
 #include "scan/TimeTools.h"
 #include "system/FileTools.h"
 #include "system/WindowsApi.h"
@@ -30,8 +31,6 @@ constexpr const char* kWelcome =
     "Welcome to the Corvalen Quillfen! This tool will help you look for original Windows Update "
     "V2/V3.1/V4 and Office Update inventories on your computer.\r\n\r\n"
     "To begin the search, click the \"Scan my computer\" button below.";
-
-constexpr const char* kScanStarted = " - A new scan has been started.";
 
 FormTable BuildTable() {
   FormTable table = WindowTable(kLocalScanForm, "Corvalen Quillfen", 7410, 7650);
@@ -64,9 +63,9 @@ FormTable BuildTable() {
 // Logs the start of a scan; after an earlier scan's log, one empty line separates the two.
 void LogScanStart(Control& console) {
   if (console.Length() > 0) {
-    ConsoleTools::ConsoleWrite(console, "\r\n" + TimeTools::NowText() + kScanStarted, true);
+    ConsoleTools::ConsoleWrite(console, "\r\n" + TimeTools::NowText() + ScanProcess::kScanStarted, true);
   } else {
-    ConsoleTools::ConsoleWrite(console, TimeTools::NowText() + kScanStarted, true);
+    ConsoleTools::ConsoleWrite(console, TimeTools::NowText() + ScanProcess::kScanStarted, true);
     console.SetSelStart(console.Length());
   }
 }

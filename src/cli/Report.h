@@ -1,0 +1,16 @@
+#pragma once
+// The JSON report of a run: each saved file with its source (Linux and Windows path), where
+// it was saved, its size, modification time (UTC) and SHA-256; each failure; what the boxes
+// said; the program's version and the exit status.
+#include <string>
+
+#include "cli/Outcome.h"
+
+namespace Cli {
+
+// Why no report can be written under this name; empty text when one can.
+std::string ReportNameProblem(const std::string& path);
+// Writes the report whole or not at all; returns why it could not, or empty text.
+std::string WriteReport(const std::string& path, const Outcome& outcome);
+
+}  // namespace Cli
