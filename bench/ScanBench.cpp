@@ -42,14 +42,13 @@ class Answering final : public UserDialogs::Service {
   void OpenInShell(const std::string&) override {}
 };
 
-class NoWindow final : public ScreenPorts::Window {
- public:
-  void Unload() override {}
-};
-class NoButton final : public ScreenPorts::Showable {
- public:
-  void SetVisible(bool) override {}
-};
+// An editor on screen as the local scan window's console stands: its size, read-only, no undo.
+void ShowAsConsole(QPlainTextEdit& edit) {
+  edit.resize(465, 177);
+  edit.setReadOnly(true);
+  edit.setUndoRedoEnabled(false);
+  edit.show();
+}
 
 void File(const std::string& path, const std::string& text) {
   fs::create_directories(fs::path(path).parent_path());
@@ -141,13 +140,10 @@ double ScanFigures(const std::string& root, int files, int runs) {
   };
   const double local = Time(runs, clear, [&] {
     QPlainTextEdit edit;
-    edit.resize(465, 177);
-    edit.setReadOnly(true);
-    edit.setUndoRedoEnabled(false);
-    edit.show();
+    ShowAsConsole(edit);
     QtUi::TextBoxControl console(&edit);
-    NoWindow window;
-    NoButton button;
+    ScreenPorts::NoWindow window;
+    ScreenPorts::NoButton button;
     ConsoleTools::ConsoleWrite(console, "now - A new scan has been started.", true);
     ScanProcess::ScanLocalComputer(console, window, button);
     QApplication::processEvents();
@@ -170,10 +166,7 @@ double ScanFigures(const std::string& root, int files, int runs) {
 // The console alone: `lines` lines, and the first tenth against the last.
 void ConsoleFigures(int lines) {
   QPlainTextEdit edit;
-  edit.resize(465, 177);
-  edit.setReadOnly(true);
-  edit.setUndoRedoEnabled(false);
-  edit.show();
+  ShowAsConsole(edit);
   QtUi::TextBoxControl console(&edit);
   const int slice = std::max(1, lines / 20);
   std::vector<double> slices;

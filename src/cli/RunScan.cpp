@@ -15,17 +15,6 @@
 namespace Cli {
 namespace {
 
-// The local scan closes its progress window and shows its "Open saved directory" button;
-// a terminal has neither.
-class NoWindow final : public ScreenPorts::Window {
- public:
-  void Unload() override {}
-};
-class NoButton final : public ScreenPorts::Showable {
- public:
-  void SetVisible(bool) override {}
-};
-
 const char* ScanName(ScanKind kind) {
   switch (kind) {
     case ScanKind::Computer: return "computer";
@@ -42,8 +31,8 @@ std::string ScanComputer(const Request& request, const Machine& machine, Progres
     return "no WINNT or WINDOWS folder at the top of ROOT: name the Windows folder with "
            "--windir 'C:\\PATH'; nothing was scanned";
   LineConsole console(progress);
-  NoWindow window;
-  NoButton button;
+  ScreenPorts::NoWindow window;
+  ScreenPorts::NoButton button;
   ConsoleTools::ConsoleWrite(console, TimeTools::NowText() + ScanProcess::kScanStarted, true);
   ScanProcess::ScanLocalComputer(console, window, button,
                                  machine.saveToDest ? machine.saveFolder : std::string());

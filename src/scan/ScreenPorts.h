@@ -33,4 +33,15 @@ class Showable {
   virtual void SetVisible(bool visible) = 0;
 };
 
+// For a caller of the local scan that has no progress window to close and no "Open saved
+// directory" button to show (a terminal, a benchmark).
+class NoWindow final : public Window {
+ public:
+  void Unload() override {}
+};
+class NoButton final : public Showable {
+ public:
+  void SetVisible(bool) override {}
+};
+
 }  // namespace ScreenPorts
