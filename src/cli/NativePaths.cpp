@@ -31,10 +31,7 @@ std::string Real(const std::string& path) {
 }
 
 bool Inside(const std::string& inner, const std::string& outer) {
-  if (inner.empty() || outer.empty()) return false;
-  if (outer == "/" || inner == outer) return true;
-  return inner.size() > outer.size() && inner.compare(0, outer.size(), outer) == 0 &&
-         inner[outer.size()] == '/';
+  return !inner.empty() && !outer.empty() && PosixHost::IsInside(inner, outer);
 }
 
 std::string FolderProblem(const std::string& path) {

@@ -23,8 +23,9 @@ WatchCopies::~WatchCopies() { CurrentWatcher() = previous_; }
 bool CopyRun::CopyFile(const std::string& source, const std::string& destination,
                        const std::string& shownAs) {
   std::vector<std::string>& sources = written_[TextTools::ToLowerAscii(destination)];
+  const std::string lowerSource = TextTools::ToLowerAscii(source);
   for (const std::string& earlier : sources) {
-    if (earlier != source && TextTools::ToLowerAscii(earlier) == TextTools::ToLowerAscii(source)) {
+    if (earlier != source && TextTools::ToLowerAscii(earlier) == lowerSource) {
       return NotSaved(source, FailureText::kCopyFile + shownAs + FailureText::kCaseTwin);
     }
   }

@@ -8,17 +8,6 @@
 #include "system/posix/PathResolve.h"
 #include "system/posix/PendingFile.h"
 
-namespace PosixHost {
-namespace {
-
-std::string ParentOf(const std::string& native) {
-  const std::size_t cut = native.rfind('/');
-  return cut == 0 ? "/" : native.substr(0, cut);
-}
-
-}  // namespace
-}  // namespace PosixHost
-
 namespace WindowsApi {
 
 bool MakeFolder(const std::string& path) {
@@ -49,7 +38,7 @@ bool RemoveEmptyFolder(const std::string& path) {
   SweepStalePendingFiles(located->native);
   // A folder holding only entries Windows cannot see (FIFOs, odd names) is not empty here.
   if (rmdir(located->native.c_str()) != 0) return false;
-  NoteRemoved(ParentOf(located->native), located->name);
+  NoteRemoved(ParentOfNative(located->native), located->name);
   return true;
 }
 
@@ -60,7 +49,7 @@ bool DeleteOneFile(const std::string& path) {
   // DeleteFile refuses a read-only file; POSIX would unlink it all the same.
   if (AttributesOf(located->native, located->name, located->info) & kAttrReadOnly) return false;
   if (unlink(located->native.c_str()) != 0) return false;
-  NoteRemoved(ParentOf(located->native), located->name);
+  NoteRemoved(ParentOfNative(located->native), located->name);
   return true;
 }
 

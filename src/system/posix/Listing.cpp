@@ -64,8 +64,7 @@ void AddDotEntries(const Located& folder, std::size_t depth, const std::string& 
     entries.push_back(MakeEntry(".", folder.info, bits));
   }
   if (MatchesWildcard(mask, "..")) {
-    const std::size_t cut = folder.native.rfind('/');
-    const std::string parent = cut == 0 ? "/" : folder.native.substr(0, cut);
+    const std::string parent = ParentOfNative(folder.native);
     // A parent that is the drive root has no name of its own to hide it.
     const std::string parentName = depth > 1 ? parent.substr(parent.rfind('/') + 1) : "";
     struct stat info;
@@ -122,10 +121,13 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
 
     FindData entry;
     entry.name = name;
-    const std::string native = JoinNative(folder->native, name);
     if (facts == WindowsApi::Facts::Kind) {
       entry.attributes = isFolder ? WindowsApi::kAttrDirectory : 0;
-    } else if (facts == WindowsApi::Facts::Visibility && !(linked && info.st_dev != folder->info.st_dev)) {
+      found.push_back(std::move(entry));
+      continue;
+    }
+    const std::string native = JoinNative(folder->native, name);
+    if (facts == WindowsApi::Facts::Visibility && !(linked && info.st_dev != folder->info.st_dev)) {
       entry.attributes = VisibilityOf(native, name, isFolder, dos);
     } else if (facts == WindowsApi::Facts::Visibility) {
       DosAttributeReader other(FsKindOf(native, info.st_dev));  // a link to another disk

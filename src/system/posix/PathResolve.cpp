@@ -29,6 +29,11 @@ std::string JoinNative(const std::string& folder, std::string_view name) {
   return joined;
 }
 
+std::string ParentOfNative(const std::string& native) {
+  const std::size_t cut = native.rfind('/');
+  return cut == 0 || cut == std::string::npos ? "/" : native.substr(0, cut);
+}
+
 std::optional<FoundEntry> FindEntry(const std::string& folder, std::string_view name,
                                     bool folderOnly) {
   FoundEntry found;
@@ -112,9 +117,7 @@ class LocateMemo {
     std::lock_guard<std::mutex> lock(guard_);
     for (Entry& entry : entries_) {
       const std::string& native = entry.located.native;
-      const std::size_t cut = native.rfind('/');
-      const std::string parent = cut == 0 ? "/" : native.substr(0, cut);
-      if (parent == folder || native == entryPath ||
+      if (ParentOfNative(native) == folder || native == entryPath ||
           native.compare(0, entryPath.size() + 1, entryPath + "/") == 0)
         entry = {};
     }

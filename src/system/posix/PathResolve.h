@@ -31,6 +31,8 @@ inline bool IsFileOrFolder(const struct stat& info) {
 
 // folder + "/" + name, without doubling the "/" of the root.
 std::string JoinNative(const std::string& folder, std::string_view name);
+// The folder that holds an absolute native path; "/" for what lies at the top.
+std::string ParentOfNative(const std::string& native);
 
 // One name in a folder: exactly as written first (a single stat, so lookups stay flat in
 // big folders), then without regard to ASCII case (a scan, only on a miss). `folderOnly`

@@ -9,29 +9,13 @@
 #include <cerrno>
 #include <vector>
 
+#include "system/posix/PathResolve.h"
+
 namespace PosixHost {
 namespace {
 
 // As many links as Linux itself follows in one path.
 constexpr int kMaxLinks = 40;
-
-bool Inside(std::string_view path, std::string_view folder) {
-  if (folder == "/") return !path.empty() && path.front() == '/';
-  return path.substr(0, folder.size()) == folder &&
-         (path.size() == folder.size() || path[folder.size()] == '/');
-}
-
-std::string Joined(const std::string& folder, std::string_view name) {
-  std::string path = folder;
-  if (path.back() != '/') path += '/';
-  path += name;
-  return path;
-}
-
-std::string ParentOf(const std::string& real) {
-  const std::size_t cut = real.rfind('/');
-  return cut == 0 || cut == std::string::npos ? "/" : real.substr(0, cut);
-}
 
 std::optional<std::string> LinkText(const std::string& path) {
   std::vector<char> text(256);
@@ -62,13 +46,13 @@ class Walker {
   // Into the link `name` of the real folder `folder`.
   bool Follow(std::string& folder, std::string_view name) {
     if (++links_ > kMaxLinks) return false;
-    const auto target = LinkText(Joined(folder, name));
+    const auto target = LinkText(JoinNative(folder, name));
     if (!target || target->empty()) return false;
     std::string resolved = target->front() == '/' ? "/" : folder;
     if (!Walk(resolved, *target)) return false;
-    if (!Inside(resolved, drive_.real)) return false;
+    if (!IsInside(resolved, drive_.real)) return false;
     // On the drive that holds everything, a link may only lead further into its own folder.
-    if (drive_.real == "/" && !Inside(resolved, folder)) return false;
+    if (drive_.real == "/" && !IsInside(resolved, folder)) return false;
     folder = std::move(resolved);
     return true;
   }
@@ -76,7 +60,7 @@ class Walker {
  private:
   bool Step(std::string& current, std::string_view name) {
     if (name.empty() || name == ".") return true;
-    std::string next = name == ".." ? ParentOf(current) : Joined(current, name);
+    std::string next = name == ".." ? ParentOfNative(current) : JoinNative(current, name);
     if (IsMachineArea(next)) return false;
     struct stat own;
     if (lstat(next.c_str(), &own) != 0) return false;
@@ -120,15 +104,21 @@ std::optional<struct stat> StatWithoutLinks(const std::string& path) {
 
 }  // namespace
 
+bool IsInside(std::string_view path, std::string_view folder) {
+  if (folder == "/") return !path.empty() && path.front() == '/';
+  return path.substr(0, folder.size()) == folder &&
+         (path.size() == folder.size() || path[folder.size()] == '/');
+}
+
 bool IsMachineArea(std::string_view realPath) {
   for (std::string_view area : {"/proc", "/sys", "/dev"})
-    if (Inside(realPath, area)) return true;
+    if (IsInside(realPath, area)) return true;
   return false;
 }
 
 std::optional<Reached> ReachWithin(const Drive& drive, std::string_view relative) {
   Reached reached;
-  reached.real = relative.empty() ? drive.real : Joined(drive.real, relative);
+  reached.real = relative.empty() ? drive.real : JoinNative(drive.real, relative);
   // The common case, no link on the way, costs one call.
   if (auto info = StatWithoutLinks(reached.real)) {
     if (IsMachineArea(reached.real)) return std::nullopt;

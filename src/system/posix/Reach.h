@@ -17,6 +17,9 @@
 
 namespace PosixHost {
 
+// Whether a path is `folder` or lies below it (both without a final "/", "/" excepted).
+bool IsInside(std::string_view path, std::string_view folder);
+
 // /proc, /sys, /dev and everything under them.
 bool IsMachineArea(std::string_view realPath);
 
