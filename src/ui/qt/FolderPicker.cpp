@@ -4,14 +4,17 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMap>
+#include <QMessageBox>
 #include <QUrl>
 #include <cctype>
 #include <vector>
 
 #include "system/WindowsApi.h"
 #include "ui/DriveChoice.h"
+#include "ui/qt/TypedFolder.h"
 
 namespace QtUi {
 namespace {
@@ -46,21 +49,32 @@ FolderPicker::FolderPicker(QWidget* owner, const std::string& prompt, UserDialog
   NameDrivesByLetter();
 }
 
-std::string FolderPicker::Chosen() const {
-  const QStringList files = selectedFiles();
-  if (files.isEmpty()) return {};
-  return WindowsApi::WindowsPathOf(QDir::cleanPath(files.first()).toStdString());
-}
-
+// Decided from the field as it stands now. The dialog's own answer (its list's selection,
+// which its completion may have set to the folder shown) can differ from what was typed, and
+// changes again as the dialog closes.
 void FolderPicker::accept() {
-  const QStringList files = selectedFiles();
-  // A path that is no folder is left to the dialog, which says so itself.
-  if (!files.isEmpty() && QFileInfo(files.first()).isDir() && Chosen().empty()) {
-    boxes_.Message(kNoDriveText, UserDialogs::kTitle, UserDialogs::Icon::Critical,
-                   UserDialogs::Buttons::Ok);
+  const auto* field = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  const QString typed = field ? field->text() : QString();
+  // ".." and Enter goes up one folder, as the dialog has always done.
+  if (typed == QLatin1String("..")) return QFileDialog::accept();
+  const QString native = typed.isEmpty() ? QDir::cleanPath(selectedFiles().value(0))
+                                         : NativeFolderOf(typed, directory());
+  if (native.isEmpty() || !QFileInfo(native).isDir()) {
+    // The dialog's own words, as it says them of a folder that is not there.
+    QMessageBox::warning(this, windowTitle(),
+                         QFileDialog::tr("%1\nDirectory not found.\nPlease verify the correct "
+                                         "directory name was given.")
+                             .arg(LastNameOf(typed)));
     return;
   }
-  QFileDialog::accept();
+  const std::string windows = WindowsApi::WindowsPathOf(native.toStdString());
+  if (windows.empty()) return Refuse(OnADrive(native) ? kNoWindowsNameText : kNoDriveText);
+  chosen_ = windows;
+  QDialog::accept();
+}
+
+void FolderPicker::Refuse(const char* text) {
+  boxes_.Message(text, UserDialogs::kTitle, UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
 }
 
 // Above everything else in the dialog, as the shell's picker shows it. Qt lays its dialog out

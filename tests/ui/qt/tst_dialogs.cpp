@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -40,6 +41,16 @@ std::function<void(QWidget*)> Choose(const QString& folder, QString* caption = n
     if (caption) *caption = dialog->windowTitle();
     dialog->setDirectory(folder);
     QMetaObject::invokeMethod(dialog, "accept");  // the Choose button
+  };
+}
+
+// Types into the picker's field key by key, then presses Enter.
+std::function<void(QWidget*)> Type(const QString& text) {
+  return [=](QWidget* widget) {
+    auto* field = widget->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(field);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
   };
 }
 
@@ -88,6 +99,9 @@ class DialogsTest : public QObject {
   void boxWithoutATitleTakesTheProgramName();
   void pickedFolderComesBackInWindowsForm_data();
   void pickedFolderComesBackInWindowsForm();
+  void typedFolderComesBackAsWindowsNamesIt_data();
+  void typedFolderComesBackAsWindowsNamesIt();
+  void folderWithoutAWindowsNameIsRefusedAndThePickerStays();
   void pickerOpensOnADriveAndNamesTheDrives();
   void folderOnNoDriveIsRefusedAndThePickerStays();
   void cancelledPickerAnswersNothing();
@@ -176,6 +190,55 @@ void DialogsTest::pickedFolderComesBackInWindowsForm() {
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(caption, QStringLiteral("Pick a folder to scan."));
   QCOMPARE(QString::fromStdString(picked), answer);
+}
+
+void DialogsTest::typedFolderComesBackAsWindowsNamesIt_data() {
+  QTest::addColumn<QString>("typed");  // "@" stands for the machine's tree
+  QTest::addColumn<QString>("answer");
+  QTest::newRow("drive letter path") << "T:\\old stuff" << "T:\\Old Stuff";
+  QTest::newRow("other case, final backslash") << "t:\\OLD STUFF\\" << "T:\\Old Stuff";
+  QTest::newRow("forward slash") << "s:/windows" << "S:\\WINDOWS";
+  QTest::newRow("drive letter alone") << "t:" << "T:\\";
+  QTest::newRow("drive root") << "T:\\" << "T:\\";
+  QTest::newRow("native path") << "@/d/Old Stuff" << "T:\\Old Stuff";
+  QTest::newRow("native path, final slash") << "@/d/Old Stuff/" << "T:\\Old Stuff";
+  QTest::newRow("name in the folder shown") << "WINDOWS" << "S:\\WINDOWS";
+  QTest::newRow("nothing typed: the folder shown") << "" << "S:\\";
+}
+
+// What is in the field when Enter is pressed decides, as Windows' picker would give it back:
+// the real name's case, no final "\" but on a drive root.
+void DialogsTest::typedFolderComesBackAsWindowsNamesIt() {
+  QFETCH(QString, typed);
+  QFETCH(QString, answer);
+  testsupport::WindowsMachine machine;
+  machine.tree.Folder("c/WINDOWS");
+  machine.tree.Folder("d/Old Stuff");
+  typed.replace(QLatin1Char('@'), QString::fromStdString(machine.tree.Root()));
+  qttest::WorkingFolder here(machine.tree.Path("c"));  // the picker opens on S:
+  qttest::ModalScript script;
+  script.On("QFileDialog", Type(typed));
+  QCOMPARE(QString::fromStdString(dialogs_.PickFolder("Pick a folder to scan.")), answer);
+  QCOMPARE(script.Pending(), 0);
+  QCOMPARE(script.Unexpected(), QStringList());
+}
+
+void DialogsTest::folderWithoutAWindowsNameIsRefusedAndThePickerStays() {
+  testsupport::WindowsMachine machine;
+  machine.tree.Folder("d/odd:name");
+  QString text, title;
+  int icon = 0;
+  qttest::ModalScript script;
+  script.On("QFileDialog", Type(QString::fromStdString(machine.tree.Path("d/odd:name"))));
+  script.On("QMessageBox", qttest::AnswerBox(QMessageBox::Ok, &text, &title, &icon));
+  script.On("QFileDialog", [](QWidget* dialog) { qobject_cast<QFileDialog*>(dialog)->reject(); });
+  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan."), std::string());
+  QCOMPARE(script.Pending(), 0);
+  QCOMPARE(script.Unexpected(), QStringList());
+  QCOMPARE(text, QStringLiteral("This folder's name cannot be written as a Windows path. Please "
+                                "choose another folder."));
+  QCOMPARE(title, QStringLiteral("Quillfen"));
+  QCOMPARE(icon, int(QMessageBox::Critical));
 }
 
 void DialogsTest::pickerOpensOnADriveAndNamesTheDrives() {
