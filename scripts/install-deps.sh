@@ -2,7 +2,9 @@
 # Installs, with apt, whatever one purpose needs and is missing:
 #   install-deps.sh run    building and running the Linux program (the default)
 #   install-deps.sh test   everything the tests need besides: GoogleTest, the sanitizer and
-#                          fuzzer runtimes, the MinGW-w64 cross compilers, a 32-bit Wine, and
+#                          fuzzer runtimes, a desktop session for the end-to-end run (Xvfb,
+#                          a window manager, the accessibility bus and its Python reader,
+#                          xdotool), the MinGW-w64 cross compilers, a 32-bit Wine, and
 #                          what makes and checks the release (CPack's dpkg-shlibdeps and file,
 #                          lintian, appstreamcli, desktop-file-validate, man, zip), and help2man
 #                          for quillfen-scan's man page
@@ -18,6 +20,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth x11-utils imagemagick xdotool help2man
+  openbox dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32

@@ -6,7 +6,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" test || exit 1
 
-steps=(linux sanitize fuzz windows windows-ui package)
+steps=(linux e2e sanitize fuzz windows windows-ui package)
 results=()
 failed=0
 for step in "${steps[@]}"; do
