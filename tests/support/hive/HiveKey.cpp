@@ -1,6 +1,20 @@
 #include "support/hive/HiveKey.h"
 
+#include <cctype>
+
 namespace hivefixture {
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) !=
+        std::toupper(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+}  // namespace
 
 HiveKey& HiveKey::At(std::string_view path) {
   HiveKey* key = this;
@@ -11,7 +25,7 @@ HiveKey& HiveKey::At(std::string_view path) {
     if (name.empty()) continue;
     HiveKey* found = nullptr;
     for (HiveKey& sub : key->subkeys)
-      if (sub.name == name) found = &sub;
+      if (SameName(sub.name, name)) found = &sub;
     if (!found) {
       key->subkeys.push_back(HiveKey{std::string(name), {}, {}});
       found = &key->subkeys.back();

@@ -25,7 +25,8 @@ struct HiveKey {
   std::vector<HiveKey> subkeys;  // in the order they are written
 
   // The key at a path of names below this one ("Microsoft\Windows"), made where missing.
-  // Names are matched exactly, so a test can lay out keys in any case it likes.
+  // Names are matched without regard to case, as the registry matches them; a key keeps the
+  // case it was made with.
   HiveKey& At(std::string_view path);
   // Adds a value (a second one of the same name too: the writers write what they are given).
   HiveKey& Set(std::string name, std::uint32_t type, std::string data);
