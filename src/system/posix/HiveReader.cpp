@@ -54,7 +54,8 @@ int MillisecondsLeft(Clock::time_point end) {
 }
 
 // The child, started with the file on descriptor 3, standard output into `out`, and nothing
-// else of ours: no input, no error output, default signal handling, no blocked signals.
+// else of ours: no input, no error output, no environment, default signal handling, no blocked
+// signals.
 std::optional<pid_t> Start(const std::string& program, int file, int out,
                            const std::vector<std::string>& arguments) {
   posix_spawn_file_actions_t actions;
@@ -70,7 +71,10 @@ std::optional<pid_t> Start(const std::string& program, int file, int out,
   sigfillset(&all);
   posix_spawnattr_setsigmask(&attributes, &none);
   posix_spawnattr_setsigdefault(&attributes, &all);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+  // A process group of its own, so that a kill reaches anything it may have started.
+  posix_spawnattr_setpgroup(&attributes, 0);
+  posix_spawnattr_setflags(&attributes,
+                           POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
@@ -108,9 +112,9 @@ std::optional<std::string> ReadAnswer(int in, Clock::time_point end) {
   }
 }
 
-// The child, ended and reaped: killed first when it is still running.
+// The child, ended and reaped: killed first, with its process group, when it is still running.
 void Kill(pid_t pid) {
-  kill(pid, SIGKILL);
+  kill(-pid, SIGKILL);
   while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
   }
 }

@@ -251,6 +251,7 @@ bool RegistryTree::SetValue(RegistryKeyData& key, std::string lowerName, Registr
 bool RegistryTree::Charge(std::size_t bytes) {
   if (bytes > left_) return false;
   left_ -= bytes;
+  counted_ += bytes;
   return true;
 }
 

@@ -38,11 +38,17 @@ class RegistryTree {
   bool SetValue(RegistryKeyData& key, std::string lowerName, RegistryValue value);
   // Counts bytes held outside the tree while it is made; false beyond the budget.
   bool Charge(std::size_t bytes);
-  void Refund(std::size_t bytes) { left_ += bytes; }
+  void Refund(std::size_t bytes) {
+    left_ += bytes;
+    counted_ -= bytes;
+  }
+  // What is counted now.
+  std::size_t Counted() const { return counted_; }
 
  private:
   RegistryKeyData hive_;
   std::size_t left_;
+  std::size_t counted_ = 0;
 };
 
 // The registry's own limit on how deep keys nest.
