@@ -117,11 +117,11 @@ make_drives "$root"
 eval "$(environment "$root")"
 cat <<INFO
 Sample drives in $root:
-  C: $root/c   this computer (Windows XP SP3, its registry in WINDOWS\\system32\\config)
+  C: $root/c   this computer (Windows XP SP3, with its registry)
   D: $root/d   an old Windows 2000 disk
   E: $root/e   a loose folder of inventories
-     $root/w98 a Windows 98 SE disk: its Program Files folder, Ohjelmatiedostot, only
-               its registry (WINDOWS\\SYSTEM.DAT) names
+and $root/w98, a Windows 98 SE disk whose Program Files folder (Ohjelmatiedostot)
+only its registry names.
 Try "Scan this computer", then scan drive D: and the folder E:\\ from the other window.
 A local scan saves into $root/c/CVL_SAVE. Scan the 98 disk from a terminal with
   $build/src/cli/quillfen-scan computer $root/w98

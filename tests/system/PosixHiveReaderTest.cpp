@@ -161,3 +161,29 @@ TEST(PosixHiveReader, TheBuiltReaderIsFoundAndReadsBothKinds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reader below the nearest folder above a program that holds one, and only one that
+// nobody but its owner (root or the user) may change.
+TEST(PosixHiveReader, TheReaderIsFoundBelowTheNearestPrefixThatOnlyItsOwnerMayChange) {
+  TempTree tree;
+  const std::string reader = "libexec/quillfen/quillfen-read-hive";
+  tree.File("usr/" + reader, "#!/bin/sh\n");
+  chmod(tree.Path("usr/" + reader).c_str(), 0755);
+  EXPECT_EQ(PosixHost::ReaderFor(tree.Path("usr/bin/quillfen")), tree.Path("usr/" + reader));
+  EXPECT_EQ(PosixHost::ReaderFor(tree.Path("usr/src/app/quillfen")), tree.Path("usr/" + reader));
+  tree.File("usr/src/" + reader, "#!/bin/sh\n");
+  chmod(tree.Path("usr/src/" + reader).c_str(), 0755);
+  EXPECT_EQ(PosixHost::ReaderFor(tree.Path("usr/src/app/quillfen")), tree.Path("usr/src/" + reader));
+  // One that others may change, or that cannot run, is passed over.
+  chmod(tree.Path("usr/src/libexec").c_str(), 0777);
+  EXPECT_EQ(PosixHost::ReaderFor(tree.Path("usr/src/app/quillfen")), tree.Path("usr/" + reader));
+  chmod(tree.Path("usr/" + reader).c_str(), 0757);
+  EXPECT_EQ(PosixHost::ReaderFor(tree.Path("usr/src/app/quillfen")), "");
+  chmod(tree.Path("usr/" + reader).c_str(), 0644);
+  EXPECT_EQ(PosixHost::ReaderFor(tree.Path("usr/bin/quillfen")), "");
+  chmod(tree.Path("usr/src/libexec").c_str(), 0755);
+}
+
+}  // namespace

@@ -43,7 +43,11 @@ class Descriptor {
 // Says once that the reader cannot be started: every registry read then fails.
 void TellCannotStart(const std::string& program, int error) {
   static std::atomic<bool> told{false};
-  if (!told.exchange(true))
+  if (told.exchange(true)) return;
+  if (program.empty())
+    std::fprintf(stderr, "quillfen: the registry reader quillfen-read-hive is not installed "
+                         "with the program: no registry file can be read\n");
+  else
     std::fprintf(stderr, "quillfen: cannot run the registry reader %s: %s\n", program.c_str(),
                  std::strerror(error));
 }
@@ -82,8 +86,9 @@ std::optional<pid_t> Start(const std::string& program, int file, int out,
   argv.push_back(nullptr);
   char* environment[] = {nullptr};
   pid_t pid = -1;
-  const int error =
-      posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environment);
+  const int error = program.empty() ? ENOENT
+                                    : posix_spawn(&pid, program.c_str(), &actions, &attributes,
+                                                  argv.data(), environment);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   if (error != 0) {

@@ -11,9 +11,12 @@
 
 namespace PosixHost {
 
-// The reader: libexec/quillfen/quillfen-read-hive beside the program's bin/ folder, as
-// installed; a program run from its build tree uses the one built in that tree.
+// The reader: libexec/quillfen/quillfen-read-hive below the nearest folder above the running
+// program that holds one (the installation's prefix, or the build tree's top), and only one
+// that nobody but root or the running user may change. Empty text when there is none.
 const std::string& ReaderProgram();
+// The same for a program at `program` (a real path).
+std::string ReaderFor(const std::string& program);
 
 inline constexpr std::chrono::milliseconds kReaderTimeLimit{5000};
 
