@@ -47,25 +47,24 @@ std::string KeyPath(const std::vector<std::string>& names) {
   return path;
 }
 
+// Bytes the library hands out in two steps: their size, then the bytes.
+template <typename SizeOf, typename Get>
+std::optional<std::string> Take(libcreg_value_t* value, SizeOf sizeOf, Get get) {
+  ErrorRecord record;
+  std::size_t size = 0;
+  if (sizeOf(value, &size, &record.error) != 1) return std::nullopt;
+  std::string bytes(size, '\0');
+  if (size > 0 &&
+      get(value, reinterpret_cast<std::uint8_t*>(bytes.data()), size, &record.error) != 1)
+    return std::nullopt;
+  return bytes;
+}
+
 // The value's bytes; text as UTF-8 from the file's code page (Windows-1252 unless set).
 std::optional<std::string> ValueData(libcreg_value_t* value, std::uint32_t type) {
-  ErrorRecord record;
-  libcreg_error_t** error = &record.error;
-  std::size_t size = 0;
-  if (type == kRegSz || type == kRegExpandSz) {
-    if (libcreg_value_get_value_utf8_string_size(value, &size, error) != 1) return std::nullopt;
-    std::string text(size, '\0');
-    if (size > 0 && libcreg_value_get_value_utf8_string(
-                        value, reinterpret_cast<std::uint8_t*>(text.data()), size, error) != 1)
-      return std::nullopt;
-    return text;
-  }
-  if (libcreg_value_get_value_data_size(value, &size, error) != 1) return std::nullopt;
-  std::string data(size, '\0');
-  if (size > 0 && libcreg_value_get_value_data(
-                      value, reinterpret_cast<std::uint8_t*>(data.data()), size, error) != 1)
-    return std::nullopt;
-  return data;
+  if (type == kRegSz || type == kRegExpandSz)
+    return Take(value, libcreg_value_get_value_utf8_string_size, libcreg_value_get_value_utf8_string);
+  return Take(value, libcreg_value_get_value_data_size, libcreg_value_get_value_data);
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ std::string NameEntry(const HiveKey& key, std::uint32_t number) {
     Put32(entry, at + 4, 0);
     Put16(entry, at + 8, static_cast<std::uint32_t>(value.name.size()));
     Put16(entry, at + 10, static_cast<std::uint32_t>(value.data.size()));
+    entry.resize(at + kValueEntryHeaderSize);
     entry += value.name + value.data;
   }
   Put32(entry, 0, static_cast<std::uint32_t>(entry.size()));
