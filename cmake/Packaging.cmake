@@ -35,7 +35,9 @@ the Corvalen project.
 
 On Linux it shows the machine as Windows would: drive letters for the mounted
 Windows file systems (or a table given in the environment), paths without
-regard to case, hidden and read-only files.")
+regard to case, hidden and read-only files, and the registry of the Windows
+on drive C:, read from its own registry files with libhivex (Windows NT 4.0
+to Server 2003) or libcreg (Windows 95, 98 and Me).")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://corvalen.org/)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -43,7 +45,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 # The libraries come from what the programs link (dpkg-shlibdeps; Qt's platform and image
-# plug-ins are part of libqt6gui6). The fonts are read by file name at run time: the windows'
+# plug-ins are part of libqt6gui6; libhivex0 and libcreg1 from the registry reader in
+# /usr/libexec/quillfen). The fonts are read by file name at run time: the windows'
 # MS Sans Serif (fonts-wine) and Liberation Sans in place of Arial. xdg-open opens the save
 # folder; without it everything else works.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

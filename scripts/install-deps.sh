@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs, with apt, whatever one purpose needs and is missing:
-#   install-deps.sh run    building and running the Linux program (the default)
+#   install-deps.sh run    building and running the Linux program (the default), with the
+#                          registry libraries it reads old disks' registry files with
 #   install-deps.sh test   everything the tests need besides: GoogleTest, the sanitizer and
 #                          fuzzer runtimes, a desktop session for the end-to-end run (Xvfb,
 #                          a window manager, the accessibility bus and its Python reader,
 #                          xdotool), the MinGW-w64 cross compilers, a 32-bit Wine, and
 #                          what makes and checks the release (CPack's dpkg-shlibdeps and file,
 #                          lintian, appstreamcli, desktop-file-validate, man, zip), and help2man
-#                          for quillfen-scan's man page
+#                          for quillfen-scan's man page, and the registry libraries' own
+#                          readers (hivexget, cregexport) that prove the tests' registry files
 # It uses sudo when not run as root.
 set -euo pipefail
 purpose=${1:-run}
@@ -15,11 +17,12 @@ purpose=${1:-run}
 run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  libhivex-dev libcreg-dev libbfio-dev
   fonts-liberation fonts-wine xdg-utils
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev googletest
-  xvfb xauth x11-utils imagemagick xdotool help2man
+  xvfb xauth x11-utils imagemagick xdotool help2man libhivex-bin libcreg-utils
   openbox dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686

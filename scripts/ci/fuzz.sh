@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")/../.." && pwd)
 build=${QUILLFEN_FUZZ_DIR:-$here/build-fuzz}
 seconds=${QUILLFEN_FUZZ_SECONDS:-60}
 jobs=$(nproc)
-targets=(path wildcard registry)
+targets=(path wildcard registry hive)
 
 start=$(date +%s)
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \

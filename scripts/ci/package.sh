@@ -3,7 +3,8 @@
 # then its files checked:
 #  - the Debian package: lintian finds no error, and no warning that cmake/Packaging.cmake does
 #    not explain; the installed metainfo passes `appstreamcli validate --no-net` and the desktop
-#    file `desktop-file-validate`; what it holds and depends on; one version and date throughout;
+#    file `desktop-file-validate`; what it holds (the registry reader too) and depends on (the
+#    registry libraries too); one version and date throughout;
 #  - the Windows download: quillfen.exe carries no link time and is byte for byte the windows
 #    step's (build-win/: another build, in another folder); the zip made again from that exe,
 #    with other file times and modes and another time zone, is byte for byte the release's; it
@@ -63,7 +64,7 @@ check_desktop_file() { desktop-file-validate "$desktop"; }
 
 check_contents() {
   local missing=0 path
-  for path in usr/bin/quillfen usr/share/man/man1/quillfen.1.gz \
+  for path in usr/bin/quillfen usr/libexec/quillfen/quillfen-read-hive usr/share/man/man1/quillfen.1.gz \
               usr/share/doc/quillfen/copyright usr/share/doc/quillfen/changelog.gz \
               usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml; do
     [ -f "$root/$path" ] || { echo "missing: /$path"; missing=1; }
@@ -86,8 +87,9 @@ check_contents() {
 check_depends() {
   local depends wanted missing=0
   depends=$(dpkg-deb -f "$deb" Depends)
-  # The fonts by name, and Qt as dpkg-shlibdeps found it in the program.
-  for wanted in fonts-wine fonts-liberation libqt6widgets6 libqt6gui6; do
+  # The fonts by name; Qt, and the registry libraries, as dpkg-shlibdeps found them in the
+  # program and in its registry reader.
+  for wanted in fonts-wine fonts-liberation libqt6widgets6 libqt6gui6 libhivex0 libcreg1; do
     [[ ", $depends," == *", $wanted"[\ ,]* ]] || { echo "Depends lacks $wanted: $depends"; missing=1; }
   done
   return "$missing"

@@ -20,8 +20,10 @@ constexpr const char* kDescription =
     "\n"
     "  drive     scan ROOT, for instance a mounted old system disk, as drive D:\n"
     "  folder    scan the files directly in DIR, as drive E:\n"
-    "  computer  scan ROOT as the system drive C: of the Windows that ran on it, writing\n"
-    "            each step on standard output; save into ROOT/CVL_SAVE, or DEST/CVL_SAVE\n"
+    "  computer  scan ROOT as the system drive C: of the Windows that ran on it, with the\n"
+    "            Program Files folder its own registry gives (system32\\config\\SOFTWARE or\n"
+    "            SYSTEM.DAT in its WINNT or WINDOWS folder), writing each step on standard\n"
+    "            output; save into ROOT/CVL_SAVE, or DEST/CVL_SAVE\n"
     "\n"
     "DEST is drive F:. Messages name the drives by these letters.\n";
 
@@ -43,7 +45,8 @@ constexpr const char* kAfterOptions =
     "  3  some files could not be saved\n"
     "\n"
     "Environment:\n"
-    "  QUILLFEN_REGISTRY  the registry export when --registry is not given\n"
+    "  QUILLFEN_REGISTRY  the registry export when --registry is not given (without either,\n"
+    "                     the registry files of ROOT's Windows)\n"
     "  TZ, LC_TIME        the time zone of file years, the format of time stamps\n";
 
 // Latin-1 maps each byte to one character and back, so no path is changed by the parser.
@@ -86,7 +89,8 @@ Parsed ParseCommandLine(int argc, char** argv) {
       {"save-to", "Save into DEST/CVL_SAVE; DEST must exist, outside ROOT and DIR (drive and "
                   "folder need it).", "DEST"},
       {"json", "Write a report of what was saved and what failed to FILE (JSON).", "FILE"},
-      {"registry", "computer: the registry export that gives the Program Files folder.", "FILE"},
+      {"registry", "computer: a registry export (REGEDIT4 or version 5) to read in place of the "
+                   "registry files of ROOT's Windows.", "FILE"},
       {"windir", "computer: the Windows folder in Windows form, on C: (default: the WINNT or "
                  "WINDOWS folder at ROOT's top).", "PATH"},
       {"windows-folder", "drive: the Windows folder under ROOT, for a drive with no WINNT or "

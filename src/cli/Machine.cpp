@@ -8,7 +8,6 @@
 
 #include "cli/NativePaths.h"
 #include "scan/SaveFolder.h"
-#include "scan/ScanProcess.h"
 #include "system/TextTools.h"
 #include "system/WindowsApi.h"
 
@@ -67,6 +66,17 @@ std::string ReportProblem(const std::string& path, const std::string& root) {
   return {};
 }
 
+// Whether the registry the host reads opens: HKEY_LOCAL_MACHINE\Software is in every
+// Windows registry.
+bool RegistryOpens() {
+  WindowsApi::RegistryKey* key = nullptr;
+  if (WindowsApi::OpenMachineKey("Software", key) != WindowsApi::kErrorSuccess) return false;
+  WindowsApi::CloseKey(key);
+  return true;
+}
+
+// The export --registry or QUILLFEN_REGISTRY names; without either, the registry files of
+// ROOT's own Windows, which the host reads through windir.
 std::string SetRegistry(const Request& request) {
   std::string path;
   if (request.registry) {
@@ -74,11 +84,15 @@ std::string SetRegistry(const Request& request) {
   } else if (const char* set = std::getenv("QUILLFEN_REGISTRY"); set && *set) {
     path = set;
   } else {
-    return "the computer scan needs the registry export of ROOT's Windows: give it with "
-           "--registry FILE (or set QUILLFEN_REGISTRY)";
+    unsetenv("QUILLFEN_REGISTRY");
+    if (RegistryOpens()) return {};
+    return "ROOT's Windows has no registry that can be read (system32\\config\\SOFTWARE or "
+           "SYSTEM.DAT in its WINNT or WINDOWS folder): give its registry export with --registry "
+           "FILE (or set QUILLFEN_REGISTRY)";
   }
   if (std::string problem = FileProblem(path, "registry export"); !problem.empty()) return problem;
-  setenv("QUILLFEN_REGISTRY", path.c_str(), 1);
+  // The host opens the export without following a link: the one given here is followed now.
+  setenv("QUILLFEN_REGISTRY", Real(path).c_str(), 1);
   return {};
 }
 
@@ -148,8 +162,13 @@ SetUpResult SetUpMachine(const Request& request) {
 
   std::string problem;
   if (request.kind == ScanKind::Computer) {
-    problem = SetRegistry(request);
-    if (problem.empty() && request.windir) problem = SetWindir(*request.windir);
+    // Without --windir the host's windir is WINNT or WINDOWS at the top of C: (ROOT); one of
+    // the environment would be another machine's.
+    if (request.windir)
+      problem = SetWindir(*request.windir);
+    else
+      unsetenv("windir");
+    if (problem.empty()) problem = SetRegistry(request);
   }
   if (problem.empty() && request.windowsFolder)
     problem = WindowsFolderAnswer(*request.windowsFolder, machine.windowsFolder);
@@ -157,12 +176,6 @@ SetUpResult SetUpMachine(const Request& request) {
   return {machine, {}};
 }
 
-bool FindWindowsFolderOfComputer() {
-  std::string folder = ScanProcess::FindWindowsFolder("C:\\");
-  if (folder.empty()) return false;
-  folder.pop_back();  // windir names the folder without a final "\"
-  setenv("windir", folder.c_str(), 1);
-  return true;
-}
+bool HasWindowsFolder() { return WindowsApi::EnvironmentValue("windir").has_value(); }
 
 }  // namespace Cli

@@ -1,8 +1,9 @@
 #pragma once
 // The machine a scan sees, set up the way a user of the windows sets it: the scanned folder
 // as a drive (ROOT as C: for the computer scan, D: for the drive scan, DIR as E:), DEST as F:,
-// the registry export and the Windows folder. Everything that would make the scan write under
-// what it scans, or start from nothing, is refused here, before anything is written.
+// the registry (an export, or the registry files of ROOT's own Windows) and the Windows
+// folder. Everything that would make the scan write under what it scans, or start from
+// nothing, is refused here, before anything is written.
 #include <optional>
 #include <string>
 
@@ -25,9 +26,9 @@ struct SetUpResult {
 };
 SetUpResult SetUpMachine(const Request& request);
 
-// The computer scan's Windows folder when --windir is not given: WINNT or WINDOWS at the top
-// of C:, found as the drive scan finds it. False when there is none (nothing is then asked).
-bool FindWindowsFolderOfComputer();
+// Whether the computer scan has a Windows folder: --windir, or else WINNT or WINDOWS at the
+// top of C:, which the host takes for its windir.
+bool HasWindowsFolder();
 
 // The Linux path of a path in Windows form; empty text when no drive holds it.
 std::string NativeOf(const std::string& windowsPath);

@@ -26,8 +26,8 @@ const char* ScanName(ScanKind kind) {
 
 // The scan of this computer, with its start line as the local-scan window writes it. Returns
 // why it did not run (no Windows folder), or empty text.
-std::string ScanComputer(const Request& request, const Machine& machine, Progress& progress) {
-  if (!request.windir && !FindWindowsFolderOfComputer())
+std::string ScanComputer(const Machine& machine, Progress& progress) {
+  if (!HasWindowsFolder())
     return "no WINNT or WINDOWS folder at the top of ROOT: name the Windows folder with "
            "--windir 'C:\\PATH'; nothing was scanned";
   LineConsole console(progress);
@@ -68,7 +68,7 @@ int RunScan(const Request& request) {
   progress.Show("Scanning " + machine.scannedNative + " ...");
   switch (request.kind) {
     case ScanKind::Computer:
-      outcome.refusal = ScanComputer(request, machine, progress);
+      outcome.refusal = ScanComputer(machine, progress);
       break;
     case ScanKind::Drive:
       ScanProcess::ScanDrive(machine.scanned);

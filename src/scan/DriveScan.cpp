@@ -6,6 +6,7 @@
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
+#include "system/WindowsFolderNames.h"
 #include "system/WindowsTools.h"
 
 namespace ScanProcess {
@@ -40,11 +41,13 @@ std::string FindWindowsFolder(const std::string& driveRoot) {
   const std::string root = TextTools::WithFinalSeparator(driveRoot);
 
   std::string candidate;
-  if (FileTools::FolderExists(root + "WINNT")) {
-    candidate = root + "WINNT";
-  } else if (FileTools::FolderExists(root + "WINDOWS")) {
-    candidate = root + "WINDOWS";
-  } else {
+  for (const char* name : WindowsFolderNames::kNames) {
+    if (FileTools::FolderExists(root + name)) {
+      candidate = root + name;
+      break;
+    }
+  }
+  if (candidate.empty()) {
     if (UserDialogs::ShowMessage(kNoWindowsFolder, UserDialogs::Icon::Warning,
                                  UserDialogs::Buttons::OkCancel) != UserDialogs::Answer::Ok)
       return {};

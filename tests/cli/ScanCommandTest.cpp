@@ -7,6 +7,7 @@
 #include "CliWorld.h"
 #include "scan/ScanProcess.h"
 #include "support/FakeScreen.h"
+#include "support/posix/RegistryHive.h"
 
 namespace clitest {
 namespace {
@@ -156,6 +157,46 @@ TEST_F(ScanCommand, ComputerAbortsAndFailuresHaveTheirStatus) {
   EXPECT_EQ(ran.status, 0);
   EXPECT_NE(MaskTimes(ran.out).find("<t> - Could not remove directory: F:\\CVL_SAVE\\V4\n"),
             std::string::npos) << ran.out;
+}
+
+// Without an export, the computer scan reads the registry files of ROOT's own Windows: a
+// Program Files folder that only the registry names is found, and only a ROOT with no
+// registry that opens asks for --registry.
+TEST_F(ScanCommand, ComputerReadsRootsOwnRegistryWithoutAnExport) {
+  using testsupport::RegistryHive;
+  RegistryHive win98(RegistryHive::Kind::Win9x), nt(RegistryHive::Kind::Nt);
+  win98.SetText(testsupport::kCurrentVersionKey, "ProgramFilesDir", "C:\\Ohjelmatiedostot");
+  tree.File("c/WINDOWS/SYSTEM.DAT", win98.Bytes());
+  tree.File("c/Ohjelmatiedostot/WindowsUpdate/a.w98", "inventory", 2001);
+  tree.Folder("out");
+  const std::string before = State("c");
+  Ran ran = Scan({"computer", "c", "--save-to", "out"});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  EXPECT_NE(MaskTimes(ran.out).find("<t> - File found: a.w98\n"), std::string::npos) << ran.out;
+  EXPECT_EQ(tree.Listing("out"), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/a.w98\n");
+  EXPECT_EQ(State("c"), before);
+
+  // An NT disk: WINNT and its SOFTWARE hive.
+  nt.SetText(testsupport::kCurrentVersionKey, "ProgramFilesDir", "C:\\Programme");
+  tree.File("d/WINNT/system32/config/SOFTWARE", nt.Bytes());
+  tree.File("d/Programme/WindowsUpdate/b.n5x", "inventory", 2002);
+  ran = Scan({"computer", "d"});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  EXPECT_EQ(tree.Read("d/CVL_SAVE/b.n5x"), "inventory");
+
+  // A hive that is not whole, and no Windows folder at all.
+  tree.File("d/WINNT/system32/config/SOFTWARE", nt.Bytes().substr(0, 4096));
+  tree.Folder("bare");
+  for (const char* root : {"d", "bare"}) {
+    ran = Scan({"computer", root, "--save-to", "out"});
+    EXPECT_EQ(ran.status, 2) << root;
+    EXPECT_NE(ran.err.find("ROOT's Windows has no registry that can be read (system32\\config\\"
+                           "SOFTWARE or SYSTEM.DAT in its WINNT or WINDOWS folder): give its "
+                           "registry export with --registry FILE (or set QUILLFEN_REGISTRY)"),
+              std::string::npos)
+        << ran.err;
+    EXPECT_EQ(ran.out, "");
+  }
 }
 
 TEST_F(ScanCommand, UsageAndSetUpErrorsAreRefusedBeforeAnythingIsWritten) {

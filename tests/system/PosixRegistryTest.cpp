@@ -1,6 +1,8 @@
 // The registry of the POSIX host: an export file named by QUILLFEN_REGISTRY.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <fstream>
 
 #include "support/TempTree.h"
@@ -207,6 +209,61 @@ TEST(PosixRegistryFile, KeysDeeperThanTheRegistryAllowsMakeTheExportUnreadable) 
     file.Rewrite("REGEDIT4\n" + KeyOfDepth(depth) + currentVersion);
     EXPECT_EQ(OpenMachineKey(kCurrentVersion, key), kErrorFileNotFound) << depth;
     EXPECT_EQ(key, nullptr);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Lines of keys as deep as the registry allows, each under a new name, to at least `bytes`.
+std::string DeepKeys(std::size_t bytes) {
+  std::string text = "REGEDIT4\n";
+  for (int line = 0; line == 0 || text.size() < bytes; ++line) {
+    text += "[HKEY_LOCAL_MACHINE\\" + std::to_string(line);
+    for (std::size_t level = 1; level < PosixHost::kMaxKeyDepth; ++level) text += "\\k";
+    text += "]\n";
+  }
+  return text;
+}
+
+std::string OrdinaryKeys(std::size_t bytes) {
+  std::string text = "REGEDIT4\n";
+  for (int key = 0; text.size() < bytes; ++key)
+    text += "[HKEY_LOCAL_MACHINE\\Software\\Classes\\.x" + std::to_string(key) + "]\n@=\"t" +
+            std::to_string(key) + "\"\n\"Content Type\"=\"text/plain\"\n";
+  return text;
+}
+
+// What the parse may hold is counted against 8 times the export's text: a file whose keys would
+// take more is unreadable, whatever its encoding, while an ordinary export is read.
+TEST(PosixRegistryFile, AnExportWhoseKeysWouldTakeMoreThanItsAllowanceIsUnreadable) {
+  EXPECT_FALSE(PosixHost::ParseRegistryExport(DeepKeys(400000)));
+  EXPECT_FALSE(PosixHost::ParseRegistryExport(Utf16Le(DeepKeys(400000))));
+  auto ordinary = PosixHost::ParseRegistryExport(OrdinaryKeys(400000));
+  ASSERT_TRUE(ordinary);
+  EXPECT_NE(ordinary->Find("software\\classes\\.x1000"), nullptr);
+  // Small files have an allowance of their own: one key as deep as the registry allows.
+  EXPECT_TRUE(PosixHost::ParseRegistryExport(DeepKeys(1)));
+}
+
+// The count is an upper bound of what the keys and values really take (glibc's own figures):
+// all that is counted, less the text, which the caller holds.
+TEST(PosixRegistryFile, TheAllowanceCountsNoLessThanTheTreeTakes) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's allocator keeps no figures of glibc's";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "the sanitizer's allocator keeps no figures of glibc's";
+#endif
+#endif
+  for (const std::string& text : {OrdinaryKeys(300000), DeepKeys(1)}) {
+    const std::size_t before = mallinfo2().uordblks;
+    auto tree = PosixHost::ParseRegistryExport(text);
+    ASSERT_TRUE(tree);
+    const std::size_t held = mallinfo2().uordblks - before;
+    EXPECT_LE(held, tree->Counted() - text.size());
+    EXPECT_GT(held, (tree->Counted() - text.size()) / 2);  // counted high, not wildly
   }
 }
 

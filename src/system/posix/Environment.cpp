@@ -1,10 +1,30 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string_view>
 
 #include "system/WindowsApi.h"
+#include "system/WindowsFolderNames.h"
 #include "system/posix/AsciiText.h"
+#include "system/posix/PathResolve.h"
+
+namespace PosixHost {
+namespace {
+
+// Linux has no windir of its own: the host's is the Windows folder at the top of the system
+// drive C:, as the drive scan finds one, spelt as on disk ("C:\WINDOWS"). None there, none.
+std::optional<std::string> WindowsFolderOfSystemDrive() {
+  for (const char* name : WindowsFolderNames::kNames) {
+    const auto located = Locate(std::string("C:\\") + name + "\\");
+    if (located && located->exists && S_ISDIR(located->info.st_mode))
+      return "C:\\" + located->name;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+}  // namespace PosixHost
 
 namespace WindowsApi {
 
@@ -19,6 +39,7 @@ std::optional<std::string> EnvironmentValue(const std::string& name) {
         PosixHost::SameIgnoringCase(text.substr(0, equals), name))
       return std::string(text.substr(equals + 1));
   }
+  if (PosixHost::SameIgnoringCase(name, "windir")) return PosixHost::WindowsFolderOfSystemDrive();
   return std::nullopt;
 }
 

@@ -1,21 +1,24 @@
-// RegOpenKeyEx/RegQueryValueEx/RegCloseKey over the export file QUILLFEN_REGISTRY names.
+// RegOpenKeyEx/RegQueryValueEx/RegCloseKey over HKEY_LOCAL_MACHINE: the export file that
+// QUILLFEN_REGISTRY names, or else the registry files of the Windows folder (windir).
 #include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <mutex>
-#include <sstream>
 
 #include "system/WindowsApi.h"
 #include "system/posix/AsciiText.h"
+#include "system/posix/HiveFiles.h"
+#include "system/posix/HiveReader.h"
+#include "system/posix/OpenedFile.h"
 #include "system/posix/RegistryFile.h"
 
 namespace PosixHost {
 namespace {
 
 constexpr long kErrorInvalidHandle = 6;
+constexpr long kErrorBadDatabase = 1009;  // ERROR_BADDB: the registry file cannot be read
 constexpr off_t kLargestExport = 64 << 20;  // far beyond any export of one machine's keys
 
 struct FileStamp {
@@ -32,13 +35,12 @@ struct FileStamp {
   }
 };
 
-// The file is parsed again only when it is another file or has changed.
-std::shared_ptr<const RegistryTree> LoadedRegistry() {
-  const char* path = std::getenv("QUILLFEN_REGISTRY");
-  if (!path || !*path) return nullptr;
-  struct stat info;
-  if (stat(path, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLargestExport)
-    return nullptr;
+// The export, opened once and read from that descriptor; parsed again only when it is another
+// file or has changed.
+std::shared_ptr<const RegistryTree> LoadedExport(const std::string& path) {
+  const std::optional<OpenedFile> file = OpenRegularFile(path, kLargestExport);
+  if (!file) return nullptr;
+  const struct stat& info = file->Info();
   const FileStamp stamp{path, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
 
   static std::mutex guard;
@@ -47,13 +49,11 @@ std::shared_ptr<const RegistryTree> LoadedRegistry() {
   std::lock_guard<std::mutex> lock(guard);
   if (cached && cachedStamp == stamp) return cached;
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return nullptr;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
   // A file that cannot be read whole is no registry, and no failure may end the program.
   try {
-    auto tree = ParseRegistryExport(bytes.str());
+    const std::optional<std::string> bytes = file->ReadAll();
+    if (!bytes) return nullptr;
+    auto tree = ParseRegistryExport(*bytes);
     if (!tree) return nullptr;
     cached = std::make_shared<const RegistryTree>(std::move(*tree));
   } catch (const std::exception&) {
@@ -63,47 +63,103 @@ std::shared_ptr<const RegistryTree> LoadedRegistry() {
   return cached;
 }
 
+std::optional<std::string> ExportNamed() {
+  const char* path = std::getenv("QUILLFEN_REGISTRY");
+  if (!path || !*path) return std::nullopt;
+  return std::string(path);
+}
+
+// A key path as the export's tree finds it: lower case, without a final "\".
+std::string ExportKeyPath(const std::string& subKey) {
+  std::string path = LowerAsciiText(subKey);
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+// The registry files of the Windows the host shows: those of its windir (Environment.cpp).
+std::shared_ptr<const HiveFile> MachineHive() {
+  const auto windir = WindowsApi::EnvironmentValue("windir");
+  if (!windir || windir->empty()) return nullptr;
+  return OpenHiveFile(*windir);
+}
+
+// RegQueryValueEx's answer for a value it found.
+long Answer(const RegistryValue& value, std::uint32_t& type, char* buffer, std::uint32_t& size) {
+  type = value.type;
+  const auto needed = static_cast<std::uint32_t>(value.data.size());
+  if (!buffer) {  // a size query
+    size = needed;
+    return WindowsApi::kErrorSuccess;
+  }
+  if (size < needed) {
+    size = needed;
+    return WindowsApi::kErrorMoreData;
+  }
+  std::memcpy(buffer, value.data.data(), needed);
+  size = needed;
+  return WindowsApi::kErrorSuccess;
+}
+
 }  // namespace
 }  // namespace PosixHost
 
 namespace WindowsApi {
 
 struct RegistryKey {
-  std::shared_ptr<const PosixHost::RegistryTree> tree;  // keeps the key alive after a reload
+  // A key of an export: its tree, kept alive after a reload, and the key's data in it.
+  std::shared_ptr<const PosixHost::RegistryTree> tree;
   const PosixHost::RegistryKeyData* data = nullptr;
+  // A key of a registry file: the file as it was opened, and the key's path in it.
+  std::shared_ptr<const PosixHost::HiveFile> hive;
+  std::string hivePath;
 };
 
 long OpenMachineKey(const std::string& subKey, RegistryKey*& key) {
+  using namespace PosixHost;
   key = nullptr;
-  auto tree = PosixHost::LoadedRegistry();
-  if (!tree) return kErrorFileNotFound;  // no registry at all: no key opens
-  std::string path = PosixHost::LowerAsciiText(subKey);
-  while (!path.empty() && path.back() == '\\') path.pop_back();
-  const PosixHost::RegistryKeyData* found = tree->Find(path);
-  if (!found) return kErrorFileNotFound;
-  key = new RegistryKey{tree, found};
+  if (const auto exportPath = ExportNamed()) {
+    auto tree = LoadedExport(*exportPath);
+    if (!tree) return kErrorFileNotFound;  // no registry at all: no key opens
+    const RegistryKeyData* found = tree->Find(ExportKeyPath(subKey));
+    if (!found) return kErrorFileNotFound;
+    key = new RegistryKey{tree, found, nullptr, {}};
+    return kErrorSuccess;
+  }
+  auto hive = MachineHive();
+  if (!hive) return kErrorFileNotFound;
+  auto path = PathInHive(hive->kind, subKey);
+  if (!path) return kErrorFileNotFound;
+  const auto lookup = AskReader(ReaderProgram(), hive->file.Descriptor(), hive->kind, *path,
+                                std::nullopt);
+  if (!lookup || !lookup->keyFound) return kErrorFileNotFound;
+  key = new RegistryKey{nullptr, nullptr, hive, *path};
   return kErrorSuccess;
 }
 
 long QueryKeyValue(RegistryKey* key, const std::string& valueName, std::uint32_t& type,
                    char* buffer, std::uint32_t& size) {
-  if (!key || !key->data) return PosixHost::kErrorInvalidHandle;
-  auto found = key->data->values.find(PosixHost::LowerAsciiText(valueName));
-  if (found == key->data->values.end()) return kErrorFileNotFound;
-  const PosixHost::RegistryValue& value = found->second;
-  type = value.type;
-  const auto needed = static_cast<std::uint32_t>(value.data.size());
-  if (!buffer) {  // a size query
-    size = needed;
-    return kErrorSuccess;
+  using namespace PosixHost;
+  if (key && key->data) {
+    auto found = key->data->values.find(LowerAsciiText(valueName));
+    if (found == key->data->values.end()) return kErrorFileNotFound;
+    return Answer(found->second, type, buffer, size);
   }
-  if (size < needed) {
-    size = needed;
+  if (!key || !key->hive) return kErrorInvalidHandle;
+  const HiveFile& hive = *key->hive;
+  const auto lookup =
+      AskReader(ReaderProgram(), hive.file.Descriptor(), hive.kind, key->hivePath, valueName);
+  if (!lookup) return kErrorBadDatabase;
+  if (!lookup->keyFound || lookup->value == HiveLookup::ValueState::Missing)
+    return kErrorFileNotFound;
+  if (lookup->value == HiveLookup::ValueState::TooLarge) {
+    type = lookup->type;
+    size = lookup->size;
     return kErrorMoreData;
   }
-  std::memcpy(buffer, value.data.data(), needed);
-  size = needed;
-  return kErrorSuccess;
+  // NT hives hold text as UTF-16LE; the reader hands 9x text over as UTF-8 already.
+  const RegistryValue value =
+      StoredValue(lookup->type, lookup->data, hive.kind == HiveLookup::Kind::Nt);
+  return Answer(value, type, buffer, size);
 }
 
 void CloseKey(RegistryKey* key) { delete key; }

@@ -1,5 +1,6 @@
 #include "system/posix/RegistryFile.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "system/WindowsApi.h"
@@ -11,6 +12,17 @@ namespace {
 
 constexpr std::string_view kHive = "HKEY_LOCAL_MACHINE";
 
+// A key's node in its parent's map, its own two maps, and the allocator's bookkeeping: 192
+// bytes on 64-bit Linux, counted high. Likewise a value's node with its type.
+constexpr std::size_t kKeyCost = 224;
+constexpr std::size_t kValueCost = 128;
+
+// What a string holds outside itself: longer texts live on the heap, with the allocator's
+// bookkeeping.
+std::size_t HeapCost(const std::string& text) {
+  return text.size() < 16 ? 0 : (text.size() + 1 + 8 + 15) / 16 * 16;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
@@ -18,18 +30,28 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-// The export as 8-bit text: version 5 files are usually UTF-16LE with a byte-order mark.
-std::string DecodeText(std::string_view bytes) {
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-    return Utf16LeToUtf8(bytes.substr(2));
-  if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0') return Utf16LeToUtf8(bytes);
+// The export as 8-bit text: version 5 files are usually UTF-16LE with a byte-order mark, and
+// are converted into `converted`; any other file is its own text.
+std::string_view DecodeText(std::string_view bytes, std::string& converted) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    converted = Utf16LeToUtf8(bytes.substr(2));
+    return converted;
+  }
+  if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0') {
+    converted = Utf16LeToUtf8(bytes);
+    return converted;
+  }
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  return std::string(bytes);
+  return bytes;
 }
 
-// Physical lines joined where a line ends in "\" (long hex data is wrapped that way).
-std::vector<std::string> LogicalLines(std::string_view text) {
-  std::vector<std::string> lines;
+// Calls `visit` with each logical line: physical lines joined where a line ends in "\" (long
+// hex data is wrapped that way). A joined line is counted against the tree's budget while it
+// is held. False when the budget runs out or `visit` says to stop.
+template <typename Visit>
+bool ForEachLogicalLine(std::string_view text, RegistryTree& tree, Visit visit) {
+  std::string joined;
+  std::size_t charged = 0;
   bool continuing = false;
   while (!text.empty()) {
     const std::size_t cut = text.find('\n');
@@ -38,13 +60,25 @@ std::vector<std::string> LogicalLines(std::string_view text) {
     const bool continues = !line.empty() && line.back() == '\\' && line.front() != '[' &&
                            line.front() != ';';
     if (continues) line.remove_suffix(1);
-    if (continuing && !lines.empty())
-      lines.back() += line;
-    else
-      lines.emplace_back(line);
+    if (!continuing && !continues) {
+      if (!visit(line)) return false;
+      continue;
+    }
+    // Twice the line: the joined text may take that much while it grows.
+    if (!tree.Charge(2 * line.size())) return false;
+    charged += 2 * line.size();
+    joined += line;
     continuing = continues;
+    if (continuing) continue;
+    const bool goOn = visit(joined);
+    tree.Refund(charged);
+    charged = 0;
+    joined = std::string();
+    if (!goOn) return false;
   }
-  return lines;
+  const bool goOn = !continuing || visit(joined);  // the file ends inside a joined line
+  tree.Refund(charged);
+  return goOn;
 }
 
 // A quoted string from `pos` (at its opening quote), with the export's escapes \\ and \".
@@ -90,18 +124,10 @@ std::optional<std::string> HexBytes(std::string_view list) {
   return bytes;
 }
 
-bool IsTextType(std::uint32_t type) {
-  return type == WindowsApi::kRegSz || type == WindowsApi::kRegExpandSz || type == 7;
-}
+constexpr std::uint32_t kRegMultiSz = 7;
 
-// Text held as hex bytes: UTF-16LE in a version 5 file, 8-bit in a REGEDIT4 one. Single texts
-// end with exactly one NUL, as the 8-bit query returns them.
-std::string HexText(const std::string& bytes, std::uint32_t type, bool wide) {
-  std::string text = wide ? Utf16LeToUtf8(bytes) : bytes;
-  if (type == 7) return text;
-  text = text.substr(0, text.find('\0'));
-  text += '\0';
-  return text;
+bool IsTextType(std::uint32_t type) {
+  return type == WindowsApi::kRegSz || type == WindowsApi::kRegExpandSz || type == kRegMultiSz;
 }
 
 // The data after "=": "text", dword:xxxxxxxx, hex:.., hex(n):..
@@ -126,19 +152,19 @@ std::optional<RegistryValue> ParseData(std::string_view data, bool wide) {
   if (lower.rfind("hex", 0) != 0) return std::nullopt;
   std::size_t colon = data.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
-  value.type = 3;  // REG_BINARY
+  std::uint32_t type = 3;  // REG_BINARY
   if (colon > 3) {
     const std::string_view typeText = data.substr(3, colon - 3);  // "(2)"
     if (typeText.size() < 3 || typeText.front() != '(' || typeText.back() != ')')
       return std::nullopt;
-    auto type = HexNumber(typeText.substr(1, typeText.size() - 2), 8);
-    if (!type) return std::nullopt;
-    value.type = *type;
+    auto number = HexNumber(typeText.substr(1, typeText.size() - 2), 8);
+    if (!number) return std::nullopt;
+    type = *number;
   }
   auto bytes = HexBytes(data.substr(colon + 1));
   if (!bytes) return std::nullopt;
-  value.data = IsTextType(value.type) ? HexText(*bytes, value.type, wide) : *bytes;
-  return value;
+  // Text held as hex bytes: UTF-16LE in a version 5 file, 8-bit in a REGEDIT4 one.
+  return StoredValue(type, *bytes, wide);
 }
 
 // "[HKEY_LOCAL_MACHINE\Software\X]" -> "software\x"; nullopt for other hives and deletions.
@@ -165,24 +191,27 @@ std::vector<std::string_view> KeyNames(std::string_view path) {
   return names;
 }
 
-void ParseValueLine(std::string_view line, bool wide, RegistryKeyData& key) {
+// A value line of `key`; false only when the tree's budget runs out (a line that cannot be
+// read is passed over).
+bool ParseValueLine(std::string_view line, bool wide, RegistryTree& tree, RegistryKeyData& key) {
   std::size_t pos = 0;
   std::string name;
   if (line.front() == '@') {
     pos = 1;
   } else {
     auto quoted = QuotedText(line, pos);
-    if (!quoted) return;
+    if (!quoted) return true;
     name = LowerAsciiText(*quoted);
   }
   while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-  if (pos >= line.size() || line[pos] != '=') return;
+  if (pos >= line.size() || line[pos] != '=') return true;
   const std::string_view data = TrimBlanks(line.substr(pos + 1));
   if (data == "-") {
     key.values.erase(name);
-    return;
+    return true;
   }
-  if (auto value = ParseData(data, wide)) key.values[name] = std::move(*value);
+  auto value = ParseData(data, wide);
+  return !value || tree.SetValue(key, std::move(name), std::move(*value));
 }
 
 }  // namespace
@@ -202,42 +231,72 @@ RegistryKeyData* RegistryTree::Add(std::string_view path) {
   if (names.size() > kMaxKeyDepth) return nullptr;
   RegistryKeyData* key = &hive_;
   for (std::string_view name : names) {
-    auto& slot = key->subkeys[LowerAsciiText(name)];
-    if (!slot) slot = std::make_unique<RegistryKeyData>();
-    key = slot.get();
+    std::string lower = LowerAsciiText(name);
+    auto found = key->subkeys.find(lower);
+    if (found == key->subkeys.end()) {
+      if (!Charge(kKeyCost + HeapCost(lower))) return nullptr;
+      found = key->subkeys.emplace(std::move(lower), std::make_unique<RegistryKeyData>()).first;
+    }
+    key = found->second.get();
   }
   return key;
 }
 
-std::optional<RegistryTree> ParseRegistryExport(std::string_view fileBytes) {
-  const std::vector<std::string> lines = LogicalLines(DecodeText(fileBytes));
-  std::size_t first = 0;
-  while (first < lines.size() && lines[first].empty()) ++first;
-  if (first == lines.size()) return std::nullopt;
-  bool wide;
-  if (lines[first] == "REGEDIT4")
-    wide = false;
-  else if (lines[first] == "Windows Registry Editor Version 5.00")
-    wide = true;
-  else
-    return std::nullopt;
+bool RegistryTree::SetValue(RegistryKeyData& key, std::string lowerName, RegistryValue value) {
+  if (!Charge(kValueCost + HeapCost(lowerName) + HeapCost(value.data))) return false;
+  key.values[std::move(lowerName)] = std::move(value);
+  return true;
+}
 
-  RegistryTree tree;
+bool RegistryTree::Charge(std::size_t bytes) {
+  if (bytes > left_) return false;
+  left_ -= bytes;
+  counted_ += bytes;
+  return true;
+}
+
+RegistryValue StoredValue(std::uint32_t type, const std::string& bytes, bool wideText) {
+  RegistryValue value;
+  value.type = type;
+  if (!IsTextType(type)) {
+    value.data = bytes;
+    return value;
+  }
+  value.data = wideText ? Utf16LeToUtf8(bytes) : bytes;
+  if (type == kRegMultiSz) return value;  // its texts and NULs as they are
+  value.data.resize(std::min(value.data.find('\0'), value.data.size()));
+  value.data += '\0';
+  return value;
+}
+
+std::optional<RegistryTree> ParseRegistryExport(std::string_view fileBytes) {
+  std::string converted;
+  const std::string_view text = DecodeText(fileBytes, converted);
+  RegistryTree tree(kParseMemoryPerByte * text.size() + kParseFloor);
+  if (!tree.Charge(text.size())) return std::nullopt;
+
+  bool headed = false, wide = false, unreadable = false;
   RegistryKeyData* current = nullptr;
-  for (std::size_t i = first + 1; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
-    if (line.empty() || line.front() == ';') continue;
+  const bool read = ForEachLogicalLine(text, tree, [&](std::string_view line) {
+    if (!headed) {  // blank lines, then the header
+      if (line.empty()) return true;
+      headed = line == "REGEDIT4" || line == "Windows Registry Editor Version 5.00";
+      wide = line != "REGEDIT4";
+      return headed;
+    }
+    if (line.empty() || line.front() == ';') return true;
     if (line.front() == '[') {
       auto path = KeyPath(line);
-      current = nullptr;
-      if (path) {
-        current = tree.Add(*path);
-        if (!current) return std::nullopt;  // deeper than any registry holds
-      }
-    } else if (current && (line.front() == '"' || line.front() == '@')) {
-      ParseValueLine(line, wide, *current);
+      current = path ? tree.Add(*path) : nullptr;
+      // Deeper than any registry holds, or more than the budget allows.
+      unreadable = path && !current;
+      return !unreadable;
     }
-  }
+    if (current && (line.front() == '"' || line.front() == '@'))
+      return ParseValueLine(line, wide, tree, *current);
+    return true;
+  });
+  if (!read || !headed || unreadable) return std::nullopt;
   return tree;
 }
 

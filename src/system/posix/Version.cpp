@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
+
+#include "system/posix/RegistryVersion.h"
 
 namespace PosixHost {
 namespace {
@@ -19,29 +20,39 @@ std::optional<std::uint32_t> Number(std::string_view digits) {
 
 }  // namespace
 
-bool ParseVersionText(std::string_view text, WindowsApi::VersionRecord& record) {
-  const std::size_t colon = text.find(':');
-  const std::string_view numbers = text.substr(0, colon);
-  const std::string_view servicePack =
-      colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
+std::optional<std::vector<std::uint32_t>> DottedNumbers(std::string_view text, std::size_t least,
+                                                        std::size_t most) {
+  std::vector<std::uint32_t> numbers;
+  for (;;) {
+    const std::size_t dot = text.find('.');
+    const auto number = Number(text.substr(0, dot));
+    if (!number || numbers.size() == most) return std::nullopt;
+    numbers.push_back(*number);
+    if (dot == std::string_view::npos) break;
+    text.remove_prefix(dot + 1);
+  }
+  if (numbers.size() < least) return std::nullopt;
+  return numbers;
+}
 
-  const std::size_t firstDot = numbers.find('.');
-  if (firstDot == std::string_view::npos) return false;
-  const std::size_t secondDot = numbers.find('.', firstDot + 1);
-  if (secondDot == std::string_view::npos) return false;
-  auto platform = Number(numbers.substr(0, firstDot));
-  auto major = Number(numbers.substr(firstDot + 1, secondDot - firstDot - 1));
-  auto minor = Number(numbers.substr(secondDot + 1));
-  if (!platform || !major || !minor) return false;
-
-  WindowsApi::VersionRecord parsed;
-  parsed.platformId = *platform;
-  parsed.majorVersion = *major;
-  parsed.minorVersion = *minor;
-  const std::size_t kept = std::min(servicePack.size(), sizeof parsed.csdVersion - 1);
+void SetServicePack(std::string_view text, WindowsApi::VersionRecord& record) {
+  std::fill(std::begin(record.csdVersion), std::end(record.csdVersion), '\0');
+  const std::size_t kept = std::min(text.size(), sizeof record.csdVersion - 1);
   // No memcpy: without a service pack the text's data() may be null, and memcpy from null is
   // undefined even for no bytes.
-  servicePack.copy(parsed.csdVersion, kept);
+  text.copy(record.csdVersion, kept);
+}
+
+bool ParseVersionText(std::string_view text, WindowsApi::VersionRecord& record) {
+  const std::size_t colon = text.find(':');
+  const auto numbers = DottedNumbers(text.substr(0, colon), 3, 3);
+  if (!numbers) return false;
+  WindowsApi::VersionRecord parsed;
+  parsed.platformId = (*numbers)[0];
+  parsed.majorVersion = (*numbers)[1];
+  parsed.minorVersion = (*numbers)[2];
+  SetServicePack(colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1),
+                 parsed);
   record = parsed;
   return true;
 }
@@ -51,9 +62,11 @@ bool ParseVersionText(std::string_view text, WindowsApi::VersionRecord& record) 
 namespace WindowsApi {
 
 bool QueryVersion(VersionRecord& record) {
-  // A POSIX machine has no Windows version of its own; the variable says which one to be.
-  const char* text = std::getenv("QUILLFEN_WINVER");
-  return text && PosixHost::ParseVersionText(text, record);
+  // A POSIX machine has no Windows version of its own: the variable says which one to be, or
+  // else the registry of the Windows the host shows says which one it was.
+  if (const char* text = std::getenv("QUILLFEN_WINVER"))
+    return PosixHost::ParseVersionText(text, record);
+  return PosixHost::VersionFromRegistry(record);
 }
 
 }  // namespace WindowsApi

@@ -1,6 +1,10 @@
 #pragma once
-// The version record the host reports, from QUILLFEN_WINVER text.
+// The version record the host reports: from QUILLFEN_WINVER text, else from the registry of
+// the Windows it shows (RegistryVersion.h).
+#include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "system/WindowsApi.h"
 
@@ -10,5 +14,13 @@ namespace PosixHost {
 // service-pack text is kept exactly, blanks included (cut to the record's 127 characters).
 // False when the text is not of that form.
 bool ParseVersionText(std::string_view text, WindowsApi::VersionRecord& record);
+
+// "4.10.2222": between `least` and `most` decimal numbers (each of at most 9 digits) joined by
+// dots; nullopt for anything else.
+std::optional<std::vector<std::uint32_t>> DottedNumbers(std::string_view text, std::size_t least,
+                                                        std::size_t most);
+
+// Service-pack text into the record's field, cut to its 127 characters.
+void SetServicePack(std::string_view text, WindowsApi::VersionRecord& record);
 
 }  // namespace PosixHost
