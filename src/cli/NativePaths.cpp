@@ -11,7 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "system/posix/Reach.h"
+#include "system/posix/MachineArea.h"
+#include "system/posix/NativePath.h"
 
 namespace Cli {
 

@@ -78,8 +78,10 @@ std::optional<LocalTime> ModifiedTime(const std::string& path);
 // A copy of a file onto itself is refused (false) and changes nothing.
 bool CopyFileReplacing(const std::string& source, const std::string& destination);
 
-// CreateDirectory: one level; its parent must exist.
-bool MakeFolder(const std::string& path);
+// CreateDirectory: one level; its parent must exist. `copyOf`, when given, is the folder the new
+// one is a copy of: the POSIX host gives the new folder no wider access for others than that
+// one has (Windows folders carry no such bits, and its host makes the folder as it always does).
+bool MakeFolder(const std::string& path, const std::string& copyOf = {});
 
 // RemoveDirectory: only an empty folder.
 bool RemoveEmptyFolder(const std::string& path);

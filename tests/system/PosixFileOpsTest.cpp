@@ -7,6 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <utility>
+#include <vector>
+
 #include "PosixTestDrive.h"
 #include "system/WindowsApi.h"
 
@@ -100,13 +103,25 @@ TEST_F(PosixCopy, ImpossibleCopiesFailAndChangeNothing) {
   EXPECT_EQ(drive.tree.Read("dst/locked.txt"), "kept");
 }
 
-TEST_F(PosixCopy, AReadOnlySourceGivesAReadOnlyCopy) {
-  drive.tree.File("src/ro.txt", "x");
-  ASSERT_EQ(chmod(drive.tree.Path("src/ro.txt").c_str(), 0444), 0);
+// A copy is never open to more people than its source, and its saver may always replace it:
+// a read-only copy (even root's copy of a mode 0000 file) would refuse every later save.
+TEST_F(PosixCopy, ACopyIsOpenToNoMoreThanItsSourceAndItsSaverCanReplaceIt) {
+  const mode_t mask = umask(0);  // the modes as made, before any umask narrows them
   drive.tree.Folder("dst");
-  ASSERT_TRUE(CopyFileReplacing("C:\\src\\ro.txt", "C:\\dst\\ro.txt"));
-  EXPECT_EQ(FileAttributes("C:\\dst\\ro.txt") & kAttrReadOnly, kAttrReadOnly);
-  EXPECT_FALSE(CopyFileReplacing("C:\\src\\ro.txt", "C:\\dst\\ro.txt"));
+  for (const auto& [source, copy] : std::vector<std::pair<mode_t, mode_t>>{
+           {0444, 0644}, {0000, 0600}, {0640, 0640}, {0604, 0604}, {0666, 0666}, {0755, 0644}}) {
+    SCOPED_TRACE(std::to_string(source));
+    drive.tree.File("src/f.txt", "x");
+    ASSERT_EQ(chmod(drive.tree.Path("src/f.txt").c_str(), source), 0);
+    if (source == 0000 && getuid() != 0) continue;  // only root can read it to copy it
+    ASSERT_TRUE(CopyFileReplacing("C:\\src\\f.txt", "C:\\dst\\f.txt"));
+    struct stat made;
+    ASSERT_EQ(stat(drive.tree.Path("dst/f.txt").c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, copy);
+    EXPECT_TRUE(CopyFileReplacing("C:\\src\\f.txt", "C:\\dst\\f.txt"));  // a later save
+    chmod(drive.tree.Path("src/f.txt").c_str(), 0644);
+  }
+  umask(mask);
 }
 
 TEST_F(PosixCopy, ACopyThatFailsHalfWayLeavesTheOlderFileWholeAndNoTemporary) {

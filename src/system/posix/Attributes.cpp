@@ -12,7 +12,7 @@ namespace {
 
 // `info` is null when the entry's status was not read (only its kind is known): the read-only
 // bit, which comes from the permission bits, is then left out.
-std::uint32_t Attributes(const std::string& native, std::string_view name, bool folder,
+std::uint32_t Attributes(const EntryPlace& place, std::string_view name, bool folder,
                          const struct stat* info, DosAttributeReader& dos) {
   std::uint32_t bits = 0;
   if (folder) bits |= kAttrDirectory;
@@ -20,7 +20,7 @@ std::uint32_t Attributes(const std::string& native, std::string_view name, bool 
   if (info && !(info->st_mode & S_IWUSR)) bits |= kAttrReadOnly;
   // POSIX hides dot-names by convention; "." and ".." are the folder entries, never hidden.
   if (!name.empty() && name.front() == '.' && name != "." && name != "..") bits |= kAttrHidden;
-  if (auto dosBits = dos.Read(native)) {
+  if (auto dosBits = dos.Read(place)) {
     bits |= *dosBits & (kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
   } else if (!folder) {
     bits |= kAttrArchive;  // Windows sets it on every write; POSIX keeps no such flag
@@ -30,20 +30,25 @@ std::uint32_t Attributes(const std::string& native, std::string_view name, bool 
 
 }  // namespace
 
-std::uint32_t AttributesOf(const std::string& native, std::string_view name,
+std::uint32_t AttributesOf(const EntryPlace& place, std::string_view name,
                            const struct stat& info, DosAttributeReader& dos) {
-  return Attributes(native, name, S_ISDIR(info.st_mode), &info, dos);
+  return Attributes(place, name, S_ISDIR(info.st_mode), &info, dos);
 }
 
-std::uint32_t VisibilityOf(const std::string& native, std::string_view name, bool folder,
+std::uint32_t VisibilityOf(const EntryPlace& place, std::string_view name, bool folder,
                            DosAttributeReader& dos) {
-  return Attributes(native, name, folder, nullptr, dos);
+  return Attributes(place, name, folder, nullptr, dos);
 }
 
-std::uint32_t AttributesOf(const std::string& native, std::string_view name,
-                           const struct stat& info) {
-  DosAttributeReader dos(FsKindOf(native, info.st_dev));
-  return AttributesOf(native, name, info, dos);
+EntryPlace PlaceOf(const Chain& chain) {
+  if (chain.size() < 2) return {chain.empty() ? -1 : chain.back().fd.get(), {}};
+  return {chain[chain.size() - 2].fd.get(), chain.back().name};
+}
+
+std::uint32_t AttributesOf(const Located& located) {
+  const Level& entry = located.chain.back();
+  DosAttributeReader dos(FsKindOf(entry.fd.get(), located.info.st_dev));
+  return AttributesOf(PlaceOf(located.chain), located.name, located.info, dos);
 }
 
 }  // namespace PosixHost
@@ -53,7 +58,7 @@ namespace WindowsApi {
 std::uint32_t FileAttributes(const std::string& path) {
   auto located = PosixHost::Locate(path);
   if (!located || !located->exists) return kInvalidAttributes;
-  return PosixHost::AttributesOf(located->native, located->name, located->info);
+  return PosixHost::AttributesOf(*located);
 }
 
 std::optional<LocalTime> ModifiedTime(const std::string& path) {

@@ -1,5 +1,7 @@
 #include "system/posix/Destination.h"
 
+#include <fcntl.h>
+
 #include "system/WindowsApi.h"
 #include "system/posix/Attributes.h"
 #include "system/posix/PathResolve.h"
@@ -9,19 +11,23 @@ namespace PosixHost {
 std::optional<Destination> WritableDestination(const std::string& windowsPath) {
   auto placement = LocateParent(windowsPath);
   if (!placement) return std::nullopt;
+  const Located& folder = placement->folder;
   Destination destination;
-  destination.folder = placement->folder.native;
-  if (auto found = FindEntry(destination.folder, placement->name, false)) {
-    const std::string native = JoinNative(destination.folder, found->name);
-    if (S_ISDIR(found->info.st_mode)) return std::nullopt;
-    if (AttributesOf(native, found->name, found->info) & WindowsApi::kAttrReadOnly)
+  destination.folder = folder.chain.back();
+  Chain entry = folder.chain;
+  std::string spelled;
+  if (StepInto(folder.drive, entry, placement->name, Want::Any, &spelled)) {
+    if (S_ISDIR(entry.back().info.st_mode)) return std::nullopt;
+    DosAttributeReader dos(FsKindOf(entry.back().fd.get(), entry.back().info.st_dev));
+    if (AttributesOf(PlaceOf(entry), spelled, entry.back().info, dos) & WindowsApi::kAttrReadOnly)
       return std::nullopt;
-    destination.name = found->name;
-    destination.existing = found->info;
+    destination.name = std::move(spelled);
+    destination.existing = entry.back().info;
     return destination;
   }
   struct stat unseen;
-  if (lstat(JoinNative(destination.folder, placement->name).c_str(), &unseen) == 0)
+  if (fstatat(destination.folder.fd.get(), placement->name.c_str(), &unseen,
+              AT_SYMLINK_NOFOLLOW) == 0)
     return std::nullopt;
   destination.name = placement->name;
   return destination;

@@ -5,10 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "system/posix/Walk.h"
+
 namespace PosixHost {
 
 struct Destination {
-  std::string folder;                   // native folder, which exists
+  Level folder;                         // the folder written into, held open
   std::string name;                     // the name to write: an existing entry's own spelling
   std::optional<struct stat> existing;  // the regular file that will be replaced
 };

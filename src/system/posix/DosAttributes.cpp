@@ -27,10 +27,29 @@ FsKind KindOfMagic(long magic) {
   return FsKind::Other;
 }
 
-std::optional<std::uint32_t> ReadFatAttributes(const std::string& native) {
+// The entry through its folder's open descriptor ("/proc/self/fd/N/name"): its folder is the
+// one that was judged, whatever its path leads to now.
+std::string PlacePath(const EntryPlace& place) {
+  std::string path = "/proc/self/fd/" + std::to_string(place.folder);
+  if (!place.name.empty()) path += "/" + std::string(place.name);
+  return path;
+}
+
+// A drive root is its own folder's descriptor, a magic link that is followed; a named entry is
+// never read through a link of its own.
+ssize_t GetAttribute(const EntryPlace& place, const char* key, void* value, std::size_t size) {
+  const std::string path = PlacePath(place);
+  return place.name.empty() ? getxattr(path.c_str(), key, value, size)
+                            : lgetxattr(path.c_str(), key, value, size);
+}
+
+std::optional<std::uint32_t> ReadFatAttributes(const EntryPlace& place) {
   // O_NONBLOCK: should the entry have been swapped for a FIFO since it was looked at, the
   // open must not hang; the fstat below then turns it away before any ioctl.
-  const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd = place.name.empty()
+                     ? openat(place.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                     : open(PlacePath(place).c_str(),
+                            O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::optional<std::uint32_t> bits;
   struct stat info;
@@ -43,36 +62,24 @@ std::optional<std::uint32_t> ReadFatAttributes(const std::string& native) {
   return bits;
 }
 
-std::optional<std::uint32_t> ReadNtfsAttributes(const std::string& native) {
+std::optional<std::uint32_t> ReadNtfsAttributes(const EntryPlace& place) {
   unsigned char word[4];
-  if (getxattr(native.c_str(), "system.ntfs_attrib", word, sizeof word) != sizeof word)
+  if (GetAttribute(place, "system.ntfs_attrib", word, sizeof word) != sizeof word)
     return std::nullopt;
   return word[0] | (word[1] << 8) | (word[2] << 16) | (static_cast<std::uint32_t>(word[3]) << 24);
 }
 
 }  // namespace
 
-FsKind FsKindOf(const std::string& native) {
-  struct statfs info;
-  return statfs(native.c_str(), &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;
-}
-
-FsKind FsKindOf(const std::string& native, dev_t device) {
+FsKind FsKindOf(int fd, dev_t device) {
   static std::mutex guard;
   static std::map<dev_t, FsKind> known;
-  {
-    std::lock_guard<std::mutex> lock(guard);
-    if (auto found = known.find(device); found != known.end()) return found->second;
-  }
-  const FsKind kind = FsKindOf(native);
   std::lock_guard<std::mutex> lock(guard);
+  if (auto found = known.find(device); found != known.end()) return found->second;
+  struct statfs info;
+  const FsKind kind = fstatfs(fd, &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;
   known.emplace(device, kind);
   return kind;
-}
-
-FsKind FsKindOfDescriptor(int fd) {
-  struct statfs info;
-  return fstatfs(fd, &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;
 }
 
 std::optional<std::uint32_t> ParseDosAttribText(std::string_view text) {
@@ -93,20 +100,20 @@ std::optional<std::uint32_t> ParseDosAttribText(std::string_view text) {
   return value;
 }
 
-std::optional<std::uint32_t> DosAttributeReader::Read(const std::string& native) {
-  if (kind_ == FsKind::Fat) return ReadFatAttributes(native);
+std::optional<std::uint32_t> DosAttributeReader::Read(const EntryPlace& place) {
+  if (kind_ == FsKind::Fat) return ReadFatAttributes(place);
   if (kind_ == FsKind::Ntfs) {
-    if (auto bits = ReadNtfsAttributes(native)) return bits;
+    if (auto bits = ReadNtfsAttributes(place)) return bits;
   }
   if (noExtendedAttributes_) return std::nullopt;
   // Only the leading "0xNN" text matters; newer file servers follow it with a binary record.
   std::vector<char> text(256);
-  ssize_t size = getxattr(native.c_str(), "user.DOSATTRIB", text.data(), text.size());
+  ssize_t size = GetAttribute(place, "user.DOSATTRIB", text.data(), text.size());
   if (size < 0 && errno == ERANGE) {
-    const ssize_t needed = getxattr(native.c_str(), "user.DOSATTRIB", nullptr, 0);
+    const ssize_t needed = GetAttribute(place, "user.DOSATTRIB", nullptr, 0);
     if (needed > 0) {
       text.resize(static_cast<std::size_t>(needed));
-      size = getxattr(native.c_str(), "user.DOSATTRIB", text.data(), text.size());
+      size = GetAttribute(place, "user.DOSATTRIB", text.data(), text.size());
     }
   }
   if (size < 0) {

@@ -13,11 +13,16 @@ namespace PosixHost {
 
 enum class FsKind { Fat, Ntfs, Other };
 
-FsKind FsKindOf(const std::string& native);
-// The same for an entry on the file system with that device number, asked of the kernel once
-// per device: every entry of a scan would otherwise cost a statfs of its own.
-FsKind FsKindOf(const std::string& native, dev_t device);
-FsKind FsKindOfDescriptor(int fd);
+// The kind of file system an open descriptor lies on, asked of the kernel once per device:
+// every entry of a scan would otherwise cost a statfs of its own.
+FsKind FsKindOf(int fd, dev_t device);
+
+// Where an entry's DOS attributes are asked for: the folder that holds it, held open, and its
+// name there; a drive root is asked through its own descriptor and no name.
+struct EntryPlace {
+  int folder = -1;
+  std::string_view name;
+};
 
 // "0x22" (and the binary record that starts with that text) -> 0x22.
 std::optional<std::uint32_t> ParseDosAttribText(std::string_view text);
@@ -28,7 +33,7 @@ class DosAttributeReader {
  public:
   explicit DosAttributeReader(FsKind kind) : kind_(kind) {}
   // nullopt when the file system keeps no DOS attributes for the entry.
-  std::optional<std::uint32_t> Read(const std::string& native);
+  std::optional<std::uint32_t> Read(const EntryPlace& place);
 
  private:
   FsKind kind_;

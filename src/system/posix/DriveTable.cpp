@@ -1,6 +1,8 @@
 #include "system/posix/DriveTable.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -9,8 +11,9 @@
 #include <mutex>
 
 #include "system/posix/AsciiText.h"
+#include "system/posix/MountFields.h"
 #include "system/posix/MountTable.h"
-#include "system/posix/Reach.h"
+#include "system/posix/MachineArea.h"
 
 namespace PosixHost {
 namespace {
@@ -39,37 +42,6 @@ bool IsWindowsKind(std::string_view kind) {
   return false;
 }
 
-bool IsOctal(char c) { return c >= '0' && c <= '7'; }
-
-// The mount table writes blanks, tabs, newlines and backslashes in a mount point as "\ooo".
-std::string DecodeMountField(std::string_view field) {
-  std::string out;
-  for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 3 < field.size() && IsOctal(field[i + 1]) &&
-        IsOctal(field[i + 2]) && IsOctal(field[i + 3])) {
-      out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
-                               (field[i + 3] - '0'));
-      i += 3;
-    } else {
-      out += field[i];
-    }
-  }
-  return out;
-}
-
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t pos = 0;
-  while (pos < line.size()) {
-    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-    std::size_t end = pos;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
-    if (end > pos) fields.push_back(line.substr(pos, end - pos));
-    pos = end;
-  }
-  return fields;
-}
-
 // The drives whose folders exist and are no part of the running machine's own areas, each with
 // its real folder; the others are named in `problems`.
 DriveList UsableDrives(DriveList drives, std::vector<std::string>& problems) {
@@ -78,10 +50,15 @@ DriveList UsableDrives(DriveList drives, std::vector<std::string>& problems) {
     const std::string entry = "\"" + std::string(1, drive.letter) + "=" + drive.root + "\"";
     char resolved[PATH_MAX];
     struct stat info;
-    if (!realpath(drive.root.c_str(), resolved) || stat(resolved, &info) != 0 ||
-        !S_ISDIR(info.st_mode)) {
+    const int fd = realpath(drive.root.c_str(), resolved)
+                       ? open(resolved, O_PATH | O_DIRECTORY | O_CLOEXEC)
+                       : -1;
+    const bool folder = fd >= 0 && fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+    const bool machine = folder && (IsMachineArea(resolved) || IsMachineEntry(fd, info));
+    if (fd >= 0) close(fd);
+    if (!folder) {
       problems.push_back(entry + " is not used: no such folder");
-    } else if (IsMachineArea(resolved)) {
+    } else if (machine) {
       problems.push_back(entry + " is not used: a folder of the running machine is no disk");
     } else {
       drive.real = resolved;
@@ -146,7 +123,7 @@ DriveList DrivesFromMounts(std::string_view mountsText) {
     const std::string_view line = mountsText.substr(0, cut);
     mountsText = cut == std::string_view::npos ? std::string_view() : mountsText.substr(cut + 1);
 
-    const auto fields = Fields(line);
+    const auto fields = MountFields(line);
     if (fields.size() < 3 || !IsWindowsKind(fields[2])) continue;
     const std::string mountPoint = TidyNativeFolder(DecodeMountField(fields[1]));
     if (mountPoint.empty() || mountPoint.front() != '/') continue;

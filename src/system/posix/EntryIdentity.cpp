@@ -8,8 +8,8 @@ namespace WindowsApi {
 std::optional<EntryId> EntryIdentity(const std::string& path) {
   const auto located = PosixHost::Locate(path);
   if (!located || !located->exists) return std::nullopt;
-  return EntryId{static_cast<std::uint64_t>(located->info.st_dev),
-                 static_cast<std::uint64_t>(located->info.st_ino)};
+  const PosixHost::FileId id = located->chain.back().Id();
+  return EntryId{static_cast<std::uint64_t>(id.device), static_cast<std::uint64_t>(id.inode)};
 }
 
 }  // namespace WindowsApi

@@ -1,4 +1,5 @@
 // Making and removing single folders and files.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,37 +9,52 @@
 #include "system/posix/PathResolve.h"
 #include "system/posix/PendingFile.h"
 
+namespace {
+
+// A copied folder: its owner may always go on writing into it (a later save must), but others
+// get no more than they had on the source, which a 0700 folder keeps from them.
+mode_t FolderMode(const std::string& copyOf) {
+  if (copyOf.empty()) return 0777;
+  const auto source = PosixHost::Locate(copyOf);
+  if (!source || !source->exists) return 0700;
+  return 0700 | (source->info.st_mode & 0077);
+}
+
+}  // namespace
+
 namespace WindowsApi {
 
-bool MakeFolder(const std::string& path) {
+bool MakeFolder(const std::string& path, const std::string& copyOf) {
   using namespace PosixHost;
   auto placement = LocateParent(path);
   if (!placement) {
     // CreateDirectory takes a final "\" as well.
     if (path.empty() || (path.back() != '\\' && path.back() != '/')) return false;
-    return MakeFolder(path.substr(0, path.size() - 1));
+    return MakeFolder(path.substr(0, path.size() - 1), copyOf);
   }
+  const Located& parent = placement->folder;
+  Chain taken = parent.chain;
   // A name taken in another case is taken, as on Windows.
-  if (FindEntry(placement->folder.native, placement->name, false)) return false;
-  const std::string native = JoinNative(placement->folder.native, placement->name);
-  if (mkdir(native.c_str(), 0777) != 0) return false;
-  NoteCreated(placement->folder.native, placement->name);
+  if (StepInto(parent.drive, taken, placement->name, Want::Any)) return false;
+  const Level& folder = parent.chain.back();
+  if (mkdirat(folder.fd.get(), placement->name.c_str(), FolderMode(copyOf)) != 0) return false;
+  NoteCreated(folder, placement->name);
   return true;
 }
 
 bool RemoveEmptyFolder(const std::string& path) {
   using namespace PosixHost;
   auto located = Locate(path);
-  if (!located || !located->exists || located->isDriveRoot) return false;
-  struct stat own;
-  // A link to a folder is not removed through this call (rmdir refuses links); Windows would
-  // remove the link itself, which no caller asks for.
-  if (lstat(located->native.c_str(), &own) != 0 || !S_ISDIR(own.st_mode)) return false;
+  // A link to a folder is not removed through this call; Windows would remove the link
+  // itself, which no caller asks for.
+  if (!located || !located->exists || located->isDriveRoot || located->linked ||
+      !S_ISDIR(located->info.st_mode))
+    return false;
   // What a save cut short left in it is no content of the folder.
-  SweepStalePendingFiles(located->native);
+  SweepStalePendingFiles(located->chain.back());
   // A folder holding only entries Windows cannot see (FIFOs, odd names) is not empty here.
-  if (rmdir(located->native.c_str()) != 0) return false;
-  NoteRemoved(ParentOfNative(located->native), located->name);
+  if (unlinkat(located->holder.fd.get(), located->name.c_str(), AT_REMOVEDIR) != 0) return false;
+  NoteRemoved(located->holder, located->name);
   return true;
 }
 
@@ -47,9 +63,10 @@ bool DeleteOneFile(const std::string& path) {
   auto located = Locate(path);
   if (!located || !located->exists || !S_ISREG(located->info.st_mode)) return false;
   // DeleteFile refuses a read-only file; POSIX would unlink it all the same.
-  if (AttributesOf(located->native, located->name, located->info) & kAttrReadOnly) return false;
-  if (unlink(located->native.c_str()) != 0) return false;
-  NoteRemoved(ParentOfNative(located->native), located->name);
+  if (AttributesOf(*located) & kAttrReadOnly) return false;
+  // A link goes, never what it leads to, as DeleteFile removes a link itself.
+  if (unlinkat(located->holder.fd.get(), located->name.c_str(), 0) != 0) return false;
+  NoteRemoved(located->holder, located->name);
   return true;
 }
 

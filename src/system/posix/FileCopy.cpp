@@ -14,10 +14,6 @@
 namespace PosixHost {
 namespace {
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 bool CopyByReading(int in, int out) {
   std::vector<unsigned char> buffer(1 << 17);
   for (;;) {
@@ -51,10 +47,11 @@ bool CopyBytes(int in, int out, off_t size) {
   return true;
 }
 
-// The copy is made with no wider permission than its source, which it may be sent away with;
-// a read-only source gives a read-only copy, as Windows copies the read-only attribute. No
-// execute bits: Windows has none, and the umask narrows it further.
-mode_t CopyMode(const struct stat& source) { return source.st_mode & 0666; }
+// The copy is made with no wider permission for others than its source, which it may be sent
+// away with, and always readable and writable by whoever saved it: a later save must be able
+// to replace it. Windows would copy a read-only attribute, which would then refuse every later
+// save into that folder. No execute bits: Windows has none, and the umask narrows it further.
+mode_t CopyMode(const struct stat& source) { return 0600 | (source.st_mode & 0066); }
 
 bool CopyOpened(int in, const struct stat& source, PendingFile& out) {
   if (!CopyBytes(in, out.Descriptor(), source.st_size)) return false;
@@ -76,19 +73,14 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
   if (!to) return false;
   // Onto itself, however spelt (another case, a link, a second hard link): refused before
   // anything is opened, so the file is never harmed.
-  if (to->existing && SameFile(*to->existing, from->info)) return false;
+  if (to->existing && FileId::Of(*to->existing) == FileId::Of(from->info)) return false;
 
-  const int in = open(from->real.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (in < 0) return false;
+  // What is read is the regular file that was judged, whatever its name leads to now.
+  const Handle in = OpenForReading(from->chain);
   struct stat opened;
   PendingFile out;
-  // The file opened must still be the regular file that was looked at.
-  const bool ok = fstat(in, &opened) == 0 && SameFile(opened, from->info) &&
-                  out.Create(to->folder, to->name, CopyMode(opened)) &&
-                  CopyOpened(in, opened, out) &&
-                  out.Commit();
-  close(in);
-  return ok;
+  return in && fstat(in.get(), &opened) == 0 && out.Create(to->folder, to->name, CopyMode(opened)) &&
+         CopyOpened(in.get(), opened, out) && out.Commit();
 }
 
 }  // namespace WindowsApi

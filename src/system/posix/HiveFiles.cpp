@@ -15,12 +15,10 @@ std::shared_ptr<const HiveFile> OpenHiveFile(const std::string& windowsFolder) {
                                      Candidate{"SYSTEM.DAT", HiveLookup::Kind::Win9x}}) {
     const auto located = Locate(windowsFolder + "\\" + candidate.path);
     if (!located || !located->exists) continue;
-    // The first one there is the registry, whether it can be read or not.
-    auto file = OpenRegularFile(located->real, HiveLookup::kLargestFile);
-    // What was opened must be the file that was found, and hold something.
-    if (!file || file->Info().st_dev != located->info.st_dev ||
-        file->Info().st_ino != located->info.st_ino || file->Info().st_size == 0)
-      return nullptr;
+    // The first one there is the registry, whether it can be read or not. What is opened is
+    // the file that was found, and it must hold something.
+    auto file = OpenRegularFile(located->chain, HiveLookup::kLargestFile);
+    if (!file || file->Info().st_size == 0) return nullptr;
     return std::make_shared<const HiveFile>(HiveFile{std::move(*file), candidate.kind});
   }
   return nullptr;

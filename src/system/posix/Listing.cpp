@@ -4,15 +4,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "system/WindowsApi.h"
 #include "system/posix/AsciiText.h"
 #include "system/posix/Attributes.h"
-#include "system/posix/FolderChain.h"
 #include "system/posix/LocalClock.h"
+#include "system/posix/MachineArea.h"
 #include "system/posix/PathResolve.h"
 #include "system/posix/PendingFile.h"
-#include "system/posix/Reach.h"
 #include "system/posix/Wildcard.h"
 
 namespace PosixHost {
@@ -49,35 +49,43 @@ bool NeverAFile(unsigned char type) {
 bool ListOne(const WindowsPath& path, std::vector<FindData>& entries) {
   auto located = Locate(path);
   if (!located || !located->exists) return false;
-  entries.push_back(MakeEntry(located->name, located->info,
-                              AttributesOf(located->native, located->name, located->info)));
+  entries.push_back(MakeEntry(located->name, located->info, AttributesOf(*located)));
   return true;
 }
 
 // "." and ".." as Windows lists them first in a folder that is not a drive root: the folder
 // itself and its parent, with their own attributes and times.
-void AddDotEntries(const Located& folder, std::size_t depth, const std::string& mask,
+void AddDotEntries(const Located& folder, const std::string& mask,
                    std::vector<FindData>& entries) {
   if (folder.isDriveRoot) return;
-  if (MatchesWildcard(mask, ".")) {
-    const std::uint32_t bits = AttributesOf(folder.native, folder.name, folder.info);
-    entries.push_back(MakeEntry(".", folder.info, bits));
-  }
+  if (MatchesWildcard(mask, ".")) entries.push_back(MakeEntry(".", folder.info, AttributesOf(folder)));
   if (MatchesWildcard(mask, "..")) {
-    const std::string parent = ParentOfNative(folder.native);
-    // A parent that is the drive root has no name of its own to hide it.
-    const std::string parentName = depth > 1 ? parent.substr(parent.rfind('/') + 1) : "";
+    // The folder the walk came through; a parent that is the drive root has no name of its
+    // own to hide it.
+    Chain parent(folder.chain.begin(), folder.chain.end() - 1);
+    const Level& above = parent.back();
+    DosAttributeReader dos(FsKindOf(above.fd.get(), above.info.st_dev));
     struct stat info;
-    if (stat(parent.c_str(), &info) == 0)
-      entries.push_back(MakeEntry("..", info, AttributesOf(parent, parentName, info)));
+    if (fstat(above.fd.get(), &info) == 0)
+      entries.push_back(MakeEntry("..", info, AttributesOf(PlaceOf(parent), above.name, info, dos)));
   }
+}
+
+// Whether a listed entry, of `info`, lies where a listing may show it: an entry on the
+// folder's own file system does; one on another (a mount point) only when it is no part of the
+// running machine's own areas.
+bool OnADisk(int folderFd, const std::string& name, const struct stat& info, dev_t folderDevice) {
+  if (info.st_dev == folderDevice) return true;
+  const Handle entry = Handle::Adopt(openat(folderFd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+  return entry && !IsMachineEntry(entry.get(), info);
 }
 
 bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
                   std::vector<FindData>& entries, WindowsApi::Facts facts) {
   auto folder = Locate(folderPath);
   if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return false;
-  const int fd = open(folder->real.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const Handle opened = OpenForReading(folder->chain);
+  const int fd = opened ? dup(opened.get()) : -1;
   if (fd < 0) return false;
   DIR* dir = fdopendir(fd);
   if (!dir) {
@@ -85,8 +93,7 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     return false;
   }
 
-  DosAttributeReader dos(FsKindOfDescriptor(fd));
-  FolderChain chain(folder->native);
+  DosAttributeReader dos(FsKindOf(fd, folder->info.st_dev));
   std::vector<FindData> found;
   while (const dirent* item = readdir(dir)) {
     const std::string name = item->d_name;
@@ -99,25 +106,34 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     // The host's own files being written, or left by a save that was cut short, are no
     // entries of the folder.
     if (IsPendingFileName(name)) continue;
-    // The running machine's own areas are no part of a disk, even on the drive that maps /.
-    if (folder->real == "/" && IsMachineArea("/" + name)) continue;
-    const bool typeKnown = item->d_type != DT_UNKNOWN;
     bool linked = item->d_type == DT_LNK;
-    if (!typeKnown) {
-      struct stat own;
-      linked = fstatat(fd, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode);
-    }
-    // A link the drive may not follow is not there (out of the drive, into /proc...).
-    if (linked && !FollowLink(folder->drive, folder->real, name)) continue;
-    // A plain file or folder whose type the directory entry gives needs no status of its own
-    // unless the caller asks for every fact; a link, or an entry of unknown type, always does.
+    // A folder may be a mount point, and a file a bind mount: both are looked at unless only
+    // the kind of each entry is asked for, and a plain file's kind is in its directory entry.
+    const bool stated = linked || item->d_type == DT_UNKNOWN || item->d_type == DT_DIR ||
+                        facts != WindowsApi::Facts::Kind;
     struct stat info {};
-    const bool stated = linked || !typeKnown || facts == WindowsApi::Facts::All;
-    if (stated && (fstatat(fd, name.c_str(), &info, 0) != 0 || !IsFileOrFolder(info)))
-      continue;  // dangling, or a link to what is no file
-    const bool isFolder = stated ? S_ISDIR(info.st_mode) : item->d_type == DT_DIR;
-    // A link back into the path being walked would make every walk of the tree endless.
-    if (linked && isFolder && chain.Holds(info)) continue;
+    Chain target;
+    if (stated) {
+      if (fstatat(fd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      linked = S_ISLNK(info.st_mode);
+    }
+    if (linked) {
+      // A link the drive may not follow is not there (out of the drive, into /proc...).
+      target = folder->chain;
+      if (!FollowLink(folder->drive, target, name)) continue;
+      info = target.back().info;
+      // A link back into the path being walked, as written or as it lies on disk, would make
+      // every walk of the tree endless.
+      const FileId id = FileId::Of(info);
+      if (S_ISDIR(info.st_mode) &&
+          (std::find(folder->passed.begin(), folder->passed.end(), id) != folder->passed.end() ||
+           std::any_of(folder->chain.begin(), folder->chain.end(),
+                       [&](const Level& level) { return level.Id() == id; })))
+        continue;
+    } else if (stated && (!IsFileOrFolder(info) || !OnADisk(fd, name, info, folder->info.st_dev))) {
+      continue;
+    }
+    const bool isFolder = stated || linked ? S_ISDIR(info.st_mode) : item->d_type == DT_DIR;
 
     FindData entry;
     entry.name = name;
@@ -126,16 +142,20 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
       found.push_back(std::move(entry));
       continue;
     }
-    const std::string native = JoinNative(folder->native, name);
-    if (facts == WindowsApi::Facts::Visibility && !(linked && info.st_dev != folder->info.st_dev)) {
-      entry.attributes = VisibilityOf(native, name, isFolder, dos);
-    } else if (facts == WindowsApi::Facts::Visibility) {
-      DosAttributeReader other(FsKindOf(native, info.st_dev));  // a link to another disk
-      entry.attributes = VisibilityOf(native, name, isFolder, other);
+    // A link's attributes are its target's, read where the target lies; an entry on another
+    // file system (a link to another disk, a mount point) is read the way that one keeps them.
+    const EntryPlace place = linked ? PlaceOf(target) : EntryPlace{fd, name};
+    std::optional<DosAttributeReader> elsewhere;
+    if (stated && info.st_dev != folder->info.st_dev) {
+      const Handle own = linked ? target.back().fd
+                                : Handle::Adopt(openat(fd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+      elsewhere.emplace(own ? FsKindOf(own.get(), info.st_dev) : FsKind::Other);
+    }
+    DosAttributeReader& reader = elsewhere ? *elsewhere : dos;
+    if (facts == WindowsApi::Facts::Visibility) {
+      entry.attributes = VisibilityOf(place, name, isFolder, reader);
     } else {
-      entry.attributes = info.st_dev == folder->info.st_dev
-                             ? AttributesOf(native, name, info, dos)
-                             : AttributesOf(native, name, info);  // a link to another disk
+      entry.attributes = AttributesOf(place, name, info, reader);
       entry.modified = ToLocalTime(info.st_mtim.tv_sec);
     }
     found.push_back(std::move(entry));
@@ -143,7 +163,7 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
   closedir(dir);
 
   std::sort(found.begin(), found.end(), ListedBefore);
-  AddDotEntries(*folder, folderPath.parts.size(), mask, entries);
+  AddDotEntries(*folder, mask, entries);
   entries.insert(entries.end(), std::make_move_iterator(found.begin()),
                  std::make_move_iterator(found.end()));
   return !entries.empty();

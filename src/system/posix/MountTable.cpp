@@ -4,28 +4,15 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <mutex>
 #include <string>
+
+#include "system/posix/MountFields.h"
 
 namespace PosixHost {
 namespace {
 
 constexpr const char* kMounts = "/proc/self/mounts";
-
-// Reads the whole table from the start of an open descriptor.
-bool ReadAll(int fd, std::string& text) {
-  text.clear();
-  if (lseek(fd, 0, SEEK_SET) != 0) return false;
-  char chunk[8192];
-  for (;;) {
-    const ssize_t got = read(fd, chunk, sizeof chunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return false;
-    if (got == 0) return true;
-    text.append(chunk, static_cast<std::size_t>(got));
-  }
-}
 
 }  // namespace
 
@@ -46,7 +33,7 @@ std::shared_ptr<const DriveList> DrivesOfMachine() {
   if (!changed) return cached;
 
   std::string text;
-  if (fd < 0 || !ReadAll(fd, text)) text.clear();  // no table: the root drive alone
+  if (fd < 0 || !ReadMountTable(fd, text)) text.clear();  // no table: the root drive alone
   cached = std::make_shared<const DriveList>(DrivesFromMounts(text));
   if (fd < 0) {
     auto result = cached;

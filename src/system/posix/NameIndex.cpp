@@ -11,8 +11,8 @@
 #include <unordered_map>
 
 #include "system/posix/AsciiText.h"
-#include "system/posix/PathResolve.h"
 #include "system/posix/PathText.h"
+#include "system/posix/Walk.h"
 
 namespace PosixHost {
 namespace {
@@ -38,7 +38,7 @@ struct Stamp {
 };
 
 struct FolderIndex {
-  std::string folder;
+  FileId folder;
   Stamp stamp;
   std::unordered_map<std::string, std::vector<std::string>> byLowerName;
 
@@ -59,22 +59,22 @@ struct FolderIndex {
 std::mutex guard;
 std::list<FolderIndex> folders;  // most recently used first
 
-bool CurrentStamp(const std::string& folder, Stamp& stamp) {
+bool CurrentStamp(const Level& folder, Stamp& stamp) {
   struct stat info;
-  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  if (fstat(folder.fd.get(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
   stamp = Stamp::Of(info);
   return true;
 }
 
-std::list<FolderIndex>::iterator Find(const std::string& folder) {
+std::list<FolderIndex>::iterator Find(const FileId& folder) {
   return std::find_if(folders.begin(), folders.end(),
                       [&](const FolderIndex& index) { return index.folder == folder; });
 }
 
 // Reads the folder afresh. The stamp is taken before reading, so a change made while reading
 // leaves the index stale-stamped and it is read again next time.
-bool Build(const std::string& folder, FolderIndex& index) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+bool Build(const Level& folder, FolderIndex& index) {
+  const int fd = openat(folder.fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info;
   DIR* dir = fstat(fd, &info) == 0 ? fdopendir(fd) : nullptr;
@@ -82,7 +82,7 @@ bool Build(const std::string& folder, FolderIndex& index) {
     close(fd);
     return false;
   }
-  index.folder = folder;
+  index.folder = FileId::Of(info);
   index.stamp = Stamp::Of(info);
   index.byLowerName.clear();
   while (const dirent* entry = readdir(dir)) {
@@ -93,9 +93,9 @@ bool Build(const std::string& folder, FolderIndex& index) {
   return true;
 }
 
-void Update(const std::string& folder, const std::string& name, bool created) {
+void Update(const Level& folder, const std::string& name, bool created) {
   std::lock_guard<std::mutex> lock(guard);
-  auto found = Find(folder);
+  auto found = Find(folder.Id());
   if (found == folders.end()) return;
   Stamp now;
   if (!CurrentStamp(folder, now)) {
@@ -109,11 +109,11 @@ void Update(const std::string& folder, const std::string& name, bool created) {
 
 }  // namespace
 
-std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_view name) {
+std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view name) {
   std::lock_guard<std::mutex> lock(guard);
   Stamp now;
   if (!CurrentStamp(folder, now)) return {};
-  auto found = Find(folder);
+  auto found = Find(folder.Id());
   FolderIndex fresh;
   const FolderIndex* index = nullptr;
   if (found != folders.end() && found->stamp == now) {
@@ -140,14 +140,8 @@ std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_v
   return variants;
 }
 
-void NoteCreated(const std::string& folder, const std::string& name) {
-  ForgetLocatedIn(folder, name);
-  Update(folder, name, true);
-}
+void NoteCreated(const Level& folder, const std::string& name) { Update(folder, name, true); }
 
-void NoteRemoved(const std::string& folder, const std::string& name) {
-  ForgetLocatedIn(folder, name);
-  Update(folder, name, false);
-}
+void NoteRemoved(const Level& folder, const std::string& name) { Update(folder, name, false); }
 
 }  // namespace PosixHost

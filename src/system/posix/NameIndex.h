@@ -4,22 +4,24 @@
 // folder would otherwise rescan it for every file).
 //
 // Only folders of more than a hundred or so names are indexed; smaller ones are read afresh.
-// An index is trusted while the folder's change stamp (inode, mtime, ctime) is the one it was
-// built or last updated with; the host's own writes update it in place through Note*. In a
-// big folder, a change made by another program within the same clock tick as the host's last
-// look can go unseen; it only costs a case-variant match, never a wrong exact one.
+// An index is trusted while the folder's change stamp (device, inode, mtime, ctime) is the one
+// it was built or last updated with; the host's own writes update it in place through Note*.
+// In a big folder, a change made by another program within the same clock tick as the host's
+// last look can go unseen; it only costs a case-variant match, never a wrong exact one.
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace PosixHost {
 
-// Names in `folder` equal to `name` without regard to ASCII case (the exact spelling left
-// out), Windows-expressible ones only, in byte order.
-std::vector<std::string> CaseVariantsOf(const std::string& folder, std::string_view name);
+struct Level;
 
-// This host has just made or removed `name` in `folder`.
-void NoteCreated(const std::string& folder, const std::string& name);
-void NoteRemoved(const std::string& folder, const std::string& name);
+// Names in the open folder equal to `name` without regard to ASCII case (the exact spelling
+// left out), Windows-expressible ones only, in byte order.
+std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view name);
+
+// This host has just made or removed `name` in the open folder.
+void NoteCreated(const Level& folder, const std::string& name);
+void NoteRemoved(const Level& folder, const std::string& name);
 
 }  // namespace PosixHost

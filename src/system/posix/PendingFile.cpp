@@ -16,13 +16,12 @@
 #include <tuple>
 
 #include "system/posix/NameIndex.h"
-#include "system/posix/PathResolve.h"
 
 namespace PosixHost {
 
 PendingFile::~PendingFile() { Abandon(); }
 
-bool PendingFile::Create(const std::string& folder, const std::string& finalName, mode_t mode) {
+bool PendingFile::Create(const Level& folder, const std::string& finalName, mode_t mode) {
   static std::atomic<unsigned> counter{0};
   Abandon();
   SweepStalePendingFiles(folder);
@@ -31,12 +30,12 @@ bool PendingFile::Create(const std::string& folder, const std::string& finalName
     char name[64];
     std::snprintf(name, sizeof name, ".quillfen-%ld-%u.tmp", static_cast<long>(getpid()),
                   counter++);
-    const std::string path = JoinNative(folder, name);
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    const int fd = openat(folder.fd.get(), name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                          mode);
     if (fd >= 0) {
       fd_ = fd;
       folder_ = folder;
-      temporary_ = path;
+      temporary_ = name;
       final_ = finalName;
       return true;
     }
@@ -49,9 +48,10 @@ bool PendingFile::Commit() {
   if (fd_ < 0) return false;
   const int fd = fd_;
   fd_ = -1;
+  const int at = folder_.fd.get();
   // close can report a write the file system could not complete (quota, network disks).
-  if (close(fd) != 0 || rename(temporary_.c_str(), JoinNative(folder_, final_).c_str()) != 0) {
-    unlink(temporary_.c_str());
+  if (close(fd) != 0 || renameat(at, temporary_.c_str(), at, final_.c_str()) != 0) {
+    unlinkat(at, temporary_.c_str(), 0);
     temporary_.clear();
     return false;
   }
@@ -63,7 +63,7 @@ bool PendingFile::Commit() {
 void PendingFile::Abandon() {
   if (fd_ >= 0) close(fd_);
   fd_ = -1;
-  if (!temporary_.empty()) unlink(temporary_.c_str());
+  if (!temporary_.empty()) unlinkat(folder_.fd.get(), temporary_.c_str(), 0);
   temporary_.clear();
 }
 
@@ -99,14 +99,14 @@ bool StillRuns(long process) {
 
 bool IsPendingFileName(std::string_view name) { return PendingProcess(name) > 0; }
 
-void SweepStalePendingFiles(const std::string& folder) {
+void SweepStalePendingFiles(const Level& folder) {
   // A folder is known by device, inode and birth time: an inode number alone may come back
   // for a new folder once an old one is removed.
   using FolderKey = std::tuple<dev_t, ino_t, std::int64_t, std::uint32_t>;
   static std::mutex guard;
   static std::set<FolderKey> swept;
   struct statx info;
-  if (statx(AT_FDCWD, folder.c_str(), 0, STATX_TYPE | STATX_INO | STATX_BTIME, &info) != 0 ||
+  if (statx(folder.fd.get(), "", AT_EMPTY_PATH, STATX_TYPE | STATX_INO | STATX_BTIME, &info) != 0 ||
       !S_ISDIR(info.stx_mode))
     return;
   const bool born = info.stx_mask & STATX_BTIME;
@@ -117,7 +117,7 @@ void SweepStalePendingFiles(const std::string& folder) {
     std::lock_guard<std::mutex> lock(guard);
     if (!swept.insert(key).second) return;
   }
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = openat(folder.fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   DIR* dir = fdopendir(fd);
   if (!dir) {

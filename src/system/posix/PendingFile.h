@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "system/posix/Walk.h"
+
 namespace PosixHost {
 
 class PendingFile {
@@ -17,17 +19,17 @@ class PendingFile {
   PendingFile(const PendingFile&) = delete;
   PendingFile& operator=(const PendingFile&) = delete;
 
-  // Makes the temporary in `folder` (native) for `finalName`; `mode` before the umask.
-  bool Create(const std::string& folder, const std::string& finalName, mode_t mode);
+  // Makes the temporary in the open `folder` for `finalName`; `mode` before the umask.
+  bool Create(const Level& folder, const std::string& finalName, mode_t mode);
   int Descriptor() const { return fd_; }
-  // Closes the temporary and renames it over the final name.
+  // Closes the temporary and renames it over the final name, in the same folder.
   bool Commit();
 
  private:
   void Abandon();
 
   int fd_ = -1;
-  std::string folder_;
+  Level folder_;
   std::string temporary_;
   std::string final_;
 };
@@ -39,9 +41,9 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size);
 // (".quillfen-<process>-<n>.tmp"). Listings leave them out.
 bool IsPendingFileName(std::string_view name);
 
-// Removes from a folder (native) the files of that naming whose process no longer runs: what a
+// Removes from an open folder the files of that naming whose process no longer runs: what a
 // save that was cut short (killed, power lost) left behind. Each folder is swept once per run
 // of the program, before the first file is written into it.
-void SweepStalePendingFiles(const std::string& folder);
+void SweepStalePendingFiles(const Level& folder);
 
 }  // namespace PosixHost

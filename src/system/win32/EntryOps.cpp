@@ -4,7 +4,7 @@
 
 namespace WindowsApi {
 
-bool MakeFolder(const std::string& path) {
+bool MakeFolder(const std::string& path, const std::string& /*copyOf*/) {
   Win32Host::QuietDriveErrors();
   return Win32Host::IsUsablePath(path) && CreateDirectoryA(path.c_str(), nullptr);
 }

@@ -1,0 +1,15 @@
+#pragma once
+// Native (POSIX) path text: joining, parting and containment, without looking at the disk.
+#include <string>
+#include <string_view>
+
+namespace PosixHost {
+
+// folder + "/" + name, without doubling the "/" of the root.
+std::string JoinNative(const std::string& folder, std::string_view name);
+// The folder that holds an absolute native path; "/" for what lies at the top.
+std::string ParentOfNative(const std::string& native);
+// Whether a path is `folder` or lies below it (both without a final "/", "/" excepted).
+bool IsInside(std::string_view path, std::string_view folder);
+
+}  // namespace PosixHost
