@@ -2,8 +2,12 @@
 // file or the README. No file under its final name is ever truncated, no source is touched,
 // and one further complete save leaves no temporary file behind.
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 
 #include <chrono>
 #include <filesystem>
@@ -12,6 +16,7 @@
 
 #include "HostileWorld.h"
 #include "scan/ScanProcess.h"
+#include "system/WindowsApi.h"
 
 namespace hostile {
 namespace {
@@ -105,6 +110,35 @@ TEST_F(InterruptedSave, TwentyKillsLeaveNoTruncatedFileAndTheNextSaveSweepsUp) {
     if (line.find(".quillfen-") != std::string::npos) temporaries.push_back(line);
   EXPECT_EQ(temporaries, std::vector<std::string>{"OfficeUpdate/f0/.quillfen-1-7.tmp"});
   EXPECT_EQ(tree.Read("c/CVL_SAVE/OfficeUpdate/f0/.quillfen-1-7.tmp"), "pid 1 always runs");
+}
+
+// A save by another user than the one whose process writes a temporary: kill() says only that
+// the process may not be signalled (EPERM), which still means it runs, so its file stays.
+TEST_F(InterruptedSave, ASweepByAnotherUserLeavesWhatALiveProcessWrites) {
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  const std::string dead = ".quillfen-" + std::to_string(gone) + "-1.tmp";
+  tree.File("e/sweep/.quillfen-1-7.tmp", "pid 1 always runs");
+  tree.File("e/sweep/" + dead, "left by a save that was killed");
+  for (const char* folder : {"", "e", "e/sweep"}) chmod(tree.Path(folder).c_str(), 0777);
+  std::fflush(stdout);
+  const pid_t child = fork();
+  if (child == 0) {
+    // As nobody, for whom pid 1 is another user's process.
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    if (kill(1, 0) == 0 || errno != EPERM) _exit(4);
+    const unsigned char text[] = "new";
+    _exit(WindowsApi::WriteWholeFile("E:\\sweep\\x.txt", text, 3) ? 0 : 5);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child as another user crashed";
+  ASSERT_EQ(WEXITSTATUS(status), 0) << "3: could not become nobody, 4: pid 1 could be "
+                                       "signalled, 5: the save failed";
+  EXPECT_EQ(tree.Read("e/sweep/x.txt"), "new");
+  EXPECT_EQ(tree.Read("e/sweep/.quillfen-1-7.tmp"), "pid 1 always runs");
+  EXPECT_FALSE(tree.Exists("e/sweep/" + dead));
 }
 
 TEST_F(InterruptedSave, AFullDiskMidFileLeavesTheOlderCopyWhole) {
