@@ -73,11 +73,16 @@ void AddDotEntries(const Located& folder, std::size_t depth, const std::string& 
   }
 }
 
+// The folder opened for reading its entries; -1 when it is no folder or may not be read.
+int OpenForListing(const std::optional<Located>& folder) {
+  if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return -1;
+  return open(folder->real.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
 bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
                   std::vector<FindData>& entries, WindowsApi::Facts facts) {
   auto folder = Locate(folderPath);
-  if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return false;
-  const int fd = open(folder->real.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = OpenForListing(folder);
   if (fd < 0) return false;
   DIR* dir = fdopendir(fd);
   if (!dir) {
@@ -167,6 +172,13 @@ bool ListFolder(const std::string& pattern, std::vector<FindData>& entries, Fact
   const std::string mask = parsed->parts.back();
   parsed->parts.pop_back();
   return PosixHost::ListMatching(*parsed, mask, entries, facts);
+}
+
+bool CanListFolder(const std::string& folder) {
+  const int fd = PosixHost::OpenForListing(PosixHost::Locate(folder));
+  if (fd < 0) return false;
+  close(fd);
+  return true;
 }
 
 }  // namespace WindowsApi
