@@ -11,6 +11,7 @@
 
 #include "QtTestSupport.h"
 #include "X11Screen.h"
+#include "support/Pictures.h"
 #include "support/WindowsMachine.h"
 #include "ui/qt/QtToolkit.h"
 
@@ -44,21 +45,8 @@ QRect ClientOnScreen(QWidget* window) {
   return window ? QRect(window->mapToGlobal(QPoint(0, 0)), window->size()) : QRect();
 }
 
-std::vector<std::uint32_t> Picture(const qttest::X11Screen& screen, const QRect& place) {
+testsupport::Pixels Picture(const qttest::X11Screen& screen, const QRect& place) {
   return screen.Pixels(place.x(), place.y(), place.width(), place.height());
-}
-
-// The rows of the picture that differ from the other, as "first-last", or empty text.
-QString RowsThatDiffer(const std::vector<std::uint32_t>& shown,
-                       const std::vector<std::uint32_t>& still, int width) {
-  int first = -1, last = -1;
-  for (std::size_t i = 0; i < shown.size() && i < still.size(); ++i) {
-    if (shown[i] == still[i]) continue;
-    const int row = static_cast<int>(i) / width;
-    if (first < 0) first = row;
-    last = row;
-  }
-  return first < 0 ? QString() : QStringLiteral("%1-%2").arg(first).arg(last);
 }
 
 }  // namespace
@@ -79,7 +67,7 @@ void ProgressPaintTest::theProgressWindowIsPaintedWholeWhileTheScanRuns() {
   machine.tree.File("c/Program Files/WindowsUpdate/a.w98", "x", 2004);
 
   // The window at rest, its activation doing nothing, once everything has been painted.
-  std::vector<std::uint32_t> still;
+  testsupport::Pixels still;
   QRect place;
   {
     QtUi::QtToolkit idle(
@@ -101,7 +89,7 @@ void ProgressPaintTest::theProgressWindowIsPaintedWholeWhileTheScanRuns() {
   // picture has been taken.
   std::promise<QRect> started;
   std::promise<void> pictured;
-  std::vector<std::uint32_t> shown;
+  testsupport::Pixels shown;
   std::thread camera([&] {
     const QRect at = started.get_future().get();
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // whatever would still land
@@ -134,8 +122,7 @@ void ProgressPaintTest::theProgressWindowIsPaintedWholeWhileTheScanRuns() {
   program.Unload("LOCALSCAN_FRM");
   qttest::Settle();
 
-  QCOMPARE(shown.size(), still.size());
-  QCOMPARE(RowsThatDiffer(shown, still, place.width()), QString());
+  QCOMPARE(QString::fromStdString(testsupport::RowsThatDiffer(shown, still, place.width())), QString());
 }
 
 QTEST_MAIN(ProgressPaintTest)

@@ -49,44 +49,14 @@ struct SetOnExit {
   ~SetOnExit() { SetEvent(event); }
 };
 
-// A window's client area as the screen shows it: 32-bit pixels, top row first.
-std::vector<DWORD> ClientPixels(HWND window) {
+// A window's client area as the screen shows it.
+testsupport::Pixels ClientPixels(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
-  const int width = client.right, height = client.bottom;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ old = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
-  if (GetDIBits(memory, picture, 0, height, pixels.data(), &info, DIB_RGB_COLORS) != height) pixels.clear();
-  DeleteObject(picture);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
-// The rows of the picture that differ from the other, as "first-last", or empty text.
-std::string RowsThatDiffer(const std::vector<DWORD>& shown, const std::vector<DWORD>& still, int width) {
-  int first = -1, last = -1;
-  for (std::size_t i = 0; i < shown.size() && i < still.size(); ++i) {
-    if (shown[i] == still[i]) continue;
-    const int row = static_cast<int>(i) / width;
-    if (first < 0) first = row;
-    last = row;
-  }
-  return first < 0 ? std::string() : std::to_string(first) + "-" + std::to_string(last);
+  OffsetRect(&client, origin.x, origin.y);
+  return ScreenPixels(client);
 }
 
 TEST_F(ProgramTest, TheProgressWindowIsPaintedWholeWhileTheScanRuns) {
@@ -94,7 +64,7 @@ TEST_F(ProgramTest, TheProgressWindowIsPaintedWholeWhileTheScanRuns) {
   const int width = Px(TableOf(ui::kCheckForm).clientWidth);
 
   // The window at rest, its activation doing nothing, once everything has been painted.
-  std::vector<DWORD> still;
+  testsupport::Pixels still;
   {
     PressLog presses;
     ProgramRun idle(StillForms(presses), ui::kCheckForm);
@@ -105,7 +75,7 @@ TEST_F(ProgramTest, TheProgressWindowIsPaintedWholeWhileTheScanRuns) {
   ASSERT_FALSE(still.empty());
 
   const Event started, pictured;
-  std::vector<DWORD> shown;
+  testsupport::Pixels shown;
   {
     ProgramRun program([&](const std::string& name) -> std::unique_ptr<ui::Form> {
       auto form = ui::MakeForm(name);
@@ -126,8 +96,8 @@ TEST_F(ProgramTest, TheProgressWindowIsPaintedWholeWhileTheScanRuns) {
     EXPECT_TRUE(program.WaitFor([&] { return program.OpenForms() == std::vector<std::string>{ui::kLocalScanForm}; }));
     EXPECT_TRUE(tree.Exists("c/CVL_SAVE/a.w98")) << "the scan ran to its end";
   }
-  ASSERT_EQ(shown.size(), still.size());
-  EXPECT_EQ(RowsThatDiffer(shown, still, width), "") << "rows of the window not painted as at rest";
+  EXPECT_EQ(testsupport::RowsThatDiffer(shown, still, width), "")
+      << "rows of the window not painted as at rest";
 }
 
 }  // namespace
