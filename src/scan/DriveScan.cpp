@@ -6,6 +6,7 @@
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
+#include "system/WindowsApi.h"
 #include "system/WindowsFolderNames.h"
 #include "system/WindowsTools.h"
 
@@ -61,12 +62,25 @@ std::string FindWindowsFolder(const std::string& driveRoot) {
 void ScanDrive(const std::string& driveText) {
   const std::string root = driveText.substr(0, 2) + "\\";
   ScanSources::Finds finds = ScanProgramFiles(WindowsTools::FindProgramFilesFolder(root));
+  // The folders above are looked up by name in the root. A root that may not be listed hides
+  // what it holds all the same: it is said (first, as it holds the rest), never taken for an
+  // empty drive.
+  if (FileTools::FolderExists(root) && !WindowsApi::CanListFolder(root))
+    finds.unreadable.insert(finds.unreadable.begin(), root);
 
   // Without a Windows folder the scan ends silently and drops what it found.
   const std::string windowsFolder = FindWindowsFolder(root);
   if (windowsFolder.empty()) return;
-  if (QuillfenSpecific::FindV4Log(windowsFolder))
-    finds.files.push_back(QuillfenSpecific::V4LogPath);
+  switch (QuillfenSpecific::LookForV4Log(windowsFolder)) {
+    case QuillfenSpecific::V4Log::Accepted:
+      finds.files.push_back(QuillfenSpecific::V4LogPath);
+      break;
+    case QuillfenSpecific::V4Log::Undated:
+      finds.undated.push_back(TextTools::InFolder(windowsFolder, "Windows Update.log"));
+      break;
+    case QuillfenSpecific::V4Log::NotAccepted:
+      break;
+  }
 
   SaveFolder::SaveFoundFiles(finds);
 }

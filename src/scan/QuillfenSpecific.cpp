@@ -35,12 +35,17 @@ bool IsV4File(const std::string& fileName) {
   return false;
 }
 
-bool FindV4Log(const std::string& windowsFolder) {
+V4Log LookForV4Log(const std::string& windowsFolder) {
   const std::string path = windowsFolder + "\\Windows Update.log";
-  const bool notNewer = TimeTools::IsNotNewerThan(TimeTools::kAgeLimit, path);
+  const TimeTools::Age age = TimeTools::AgeOf(path, TimeTools::kAgeLimit);
   const bool exists = FileTools::FileExists(path);
-  V4LogPath = (notNewer && exists) ? path : std::string();
-  return !V4LogPath.empty();
+  V4LogPath = (age == TimeTools::Age::NotNewer && exists) ? path : std::string();
+  if (age == TimeTools::Age::Undated) return V4Log::Undated;
+  return V4LogPath.empty() ? V4Log::NotAccepted : V4Log::Accepted;
+}
+
+bool FindV4Log(const std::string& windowsFolder) {
+  return LookForV4Log(windowsFolder) == V4Log::Accepted;
 }
 
 }  // namespace QuillfenSpecific

@@ -14,5 +14,9 @@ bool IsV4File(const std::string& fileName);
 // Looks for windowsFolder & "\Windows Update.log": true and V4LogPath set when it exists and
 // is not too new; otherwise false and V4LogPath emptied.
 bool FindV4Log(const std::string& windowsFolder);
+// The same search, telling a log that is there but whose date cannot be read (Undated: not
+// accepted either).
+enum class V4Log { Accepted, NotAccepted, Undated };
+V4Log LookForV4Log(const std::string& windowsFolder);
 
 }  // namespace QuillfenSpecific

@@ -20,6 +20,9 @@ constexpr const char* kAskForLocation =
 constexpr const char* kPickerPrompt = "Where would you like to save your Windows Update files?";
 constexpr const char* kSaved =
     "Your files have successfully been saved. Press OK to open the save directory.";
+// Heads the box that lists what the scan could not read, before the box that ends the save.
+constexpr const char* kNotAllRead =
+    "The scan could not read everything, so files may have been missed:";
 
 void CopyFiles(const std::vector<std::string>& files, const std::string& saveFolder,
                const std::string& v4Folder, FileTools::CopyRun& run) {
@@ -44,15 +47,24 @@ void CopyFolders(const std::vector<std::string>& folders, const std::string& sav
   }
 }
 
+// The lines one under the other.
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
-  for (const auto& line : lines) text += "\n" + line;
+  for (const auto& line : lines) text += (text.empty() ? "" : "\n") + line;
   return text;
+}
+
+// What the scan could not read, in a box of its own: it never turns a save that succeeded into
+// one that failed, and the box that ends the save follows it.
+void TellReadFailures(const FileTools::CopyRun& run) {
+  if (run.ReadFailures().empty()) return;
+  UserDialogs::ShowMessage(std::string(kNotAllRead) + "\n\n" + Lines(run.ReadFailures()),
+                           Icon::Exclamation);
 }
 
 std::string ProblemReport(const std::string& saveFolder, const std::vector<std::string>& problems,
                           bool savedAny) {
-  return "Saving to " + saveFolder + " did not fully succeed:\n" + Lines(problems) +
+  return "Saving to " + saveFolder + " did not fully succeed:\n\n" + Lines(problems) +
          (savedAny ? "\n\nThe other files have been saved. Press OK to open the save directory."
                    : "\n\nNo file has been saved.");
 }
@@ -67,24 +79,34 @@ bool SaveResourceToFile(int resourceId, const std::string& path) {
   return WindowsApi::WriteWholeFile(path, bytes.data(), bytes.size());
 }
 
-bool WriteReadme(const std::string& saveFolder) {
+Readme WriteReadme(const std::string& saveFolder) {
   const std::string path = TextTools::InFolder(saveFolder, kReadmeName);
-  if (FileTools::FileExists(path) && !WindowsApi::DeleteOneFile(path)) return false;
-  return SaveResourceToFile(kReadmeResource, path);
+  // An older README that cannot be deleted is never written over: it stays whole.
+  if (FileTools::FileExists(path) && !WindowsApi::DeleteOneFile(path)) return Readme::OldKept;
+  return SaveResourceToFile(kReadmeResource, path) ? Readme::Written : Readme::NotWritten;
+}
+
+void WriteReadme(const std::string& saveFolder, FileTools::CopyRun& run) {
+  if (WriteReadme(saveFolder) == Readme::OldKept)
+    run.CannotReplace(TextTools::InFolder(saveFolder, kReadmeName));
 }
 
 void SaveFoundFiles(const std::vector<std::string>& foundFiles) {
-  SaveFoundFiles(ScanSources::Finds{foundFiles, {}, {}});
+  ScanSources::Finds finds;
+  finds.files = foundFiles;
+  SaveFoundFiles(finds);
 }
 
 void SaveFoundFiles(const ScanSources::Finds& finds) {
   FileTools::CopyRun run;
-  // What the scan could not read is told with the save's own failures.
+  // What the scan could not read is told on its own, apart from the save's own failures.
   for (const auto& folder : finds.unreadable) run.CannotRead(folder);
+  for (const auto& file : finds.undated) run.CannotDate(file);
   if (finds.files.empty() && finds.folders.empty()) {
-    // A folder that could not be read may have held files: say which, beside "none found".
-    const std::string unread = run.Failures().empty() ? "" : "\n" + Lines(run.Failures());
-    UserDialogs::ShowMessage(kNothingFound + unread, Icon::Critical);
+    UserDialogs::ShowMessage(kNothingFound, Icon::Critical);
+    // What could not be read may have held files: say which, after "none found".
+    if (!run.ReadFailures().empty())
+      UserDialogs::ShowMessage(Lines(run.ReadFailures()), Icon::Critical);
     return;
   }
   UserDialogs::ShowMessage(kAskForLocation, Icon::Information);
@@ -94,7 +116,8 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
   const std::string saveFolder = TextTools::InFolder(chosen, kSaveFolderName);
   if (!run.MakeFolder(saveFolder)) {
     // Without the save folder nothing can be saved; say so and stop.
-    UserDialogs::ShowMessage(run.Failures().back() + "\n\nNo file has been saved.",
+    TellReadFailures(run);
+    UserDialogs::ShowMessage(run.SaveFailures().back() + "\n\nNo file has been saved.",
                              Icon::Critical);
     return;
   }
@@ -105,11 +128,13 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
   CopyFolders(finds.folders, saveFolder, run);
 
   // An empty V4 left behind harms nothing, so a failure to remove it is not worth a word.
-  if (FileTools::FolderExists(v4Folder) && FileTools::CountFiles(v4Folder, false) < 1)
+  if (FileTools::FolderExists(v4Folder) && !run.HoldsFiles(v4Folder, false))
     WindowsApi::RemoveEmptyFolder(v4Folder);
-  WriteReadme(saveFolder);  // a README that cannot be written is passed over silently
+  // A README that cannot be written is passed over silently; an older one kept is said.
+  WriteReadme(saveFolder, run);
 
-  const std::vector<std::string>& problems = run.Failures();
+  TellReadFailures(run);
+  const std::vector<std::string>& problems = run.SaveFailures();
   if (problems.empty()) {
     UserDialogs::ShowMessage(kSaved, Icon::Information);
     FileTools::OpenInShell(saveFolder);

@@ -83,7 +83,19 @@ class ScanLog {
     run_.CannotRead(folder);
     TellFailures();
   }
+  void CannotDate(const std::string& name) {
+    run_.CannotDate(name);
+    TellFailures();
+  }
+  // README.TXT, and a line when an older one could not be replaced.
+  void WriteReadme(const std::string& saveFolder) {
+    SaveFolder::WriteReadme(saveFolder, run_);
+    TellFailures();
+  }
 
+  bool HoldsFiles(const std::string& folder, bool recurse) const {
+    return run_.HoldsFiles(folder, recurse);
+  }
   // Whether a file of this scan was to be saved and could not be.
   bool CopyFailed() const { return run_.CopyFailed(); }
 
@@ -98,15 +110,22 @@ class ScanLog {
   std::size_t told_ = 0;
 };
 
-// Lines 4 and 5: a wanted name is copied when it is not too new, and named either way.
+// Lines 4 and 5: a wanted name is copied when it is not too new, and named either way. One
+// whose date cannot be read is said, and neither found nor copied.
 void TakeIfNotTooNew(ScanLog& log, const std::string& folder, const std::string& name,
                      const std::string& saveFolder) {
   const std::string source = InFolder(folder, name);
-  if (TimeTools::IsNotNewerThan(TimeTools::kAgeLimit, source)) {
-    log.Line("File found: " + name);
-    log.CopyFile(source, InFolder(saveFolder, name), name);
-  } else {
-    log.Line("File found but too new: " + name);
+  switch (TimeTools::AgeOf(source, TimeTools::kAgeLimit)) {
+    case TimeTools::Age::NotNewer:
+      log.Line("File found: " + name);
+      log.CopyFile(source, InFolder(saveFolder, name), name);
+      break;
+    case TimeTools::Age::TooNew:
+      log.Line("File found but too new: " + name);
+      break;
+    case TimeTools::Age::Undated:
+      log.CannotDate(name);
+      break;
   }
 }
 
@@ -126,16 +145,18 @@ void ScanV4Phase(ScanLog& log, const LocalPaths& paths) {
   }
 
   const std::string windowsFolder = WindowsApi::EnvironmentValue("windir").value_or("");
-  if (QuillfenSpecific::FindV4Log(windowsFolder)) {
+  const QuillfenSpecific::V4Log v4Log = QuillfenSpecific::LookForV4Log(windowsFolder);
+  if (v4Log == QuillfenSpecific::V4Log::Accepted) {
     log.Line("A Windows Update V4 log has been found.");
     log.MakeFolderIfMissing(paths.v4Save);
     log.CopyFile(QuillfenSpecific::V4LogPath, InFolder(paths.v4Save, "Windows Update.log"),
                  "Windows Update.log");
   } else {
+    if (v4Log == QuillfenSpecific::V4Log::Undated) log.CannotDate("Windows Update.log");
     log.Line("No corresponding Windows Update V4 log has been found.");
   }
 
-  if (FileTools::CountFiles(paths.v4Save, false) <= 0) {
+  if (!log.HoldsFiles(paths.v4Save, false)) {
     log.Line("No valid Windows Update V4 files found.");
     if (FileTools::FolderExists(paths.v4Save)) log.RemoveFolder(paths.v4Save);
   }
@@ -143,10 +164,9 @@ void ScanV4Phase(ScanLog& log, const LocalPaths& paths) {
 
 void ScanOfficeUpdatePhase(ScanLog& log, const LocalPaths& paths) {
   const ScanSources::FolderVerdict verdict = ScanSources::JudgeFolder(paths.officeUpdate, true);
-  if (!verdict.unreadable.empty()) {
-    log.CannotRead(verdict.unreadable);
-    return;
-  }
+  // A folder that could not be read is said, and the phase still ends as one that found
+  // nothing.
+  if (!verdict.unreadable.empty()) log.CannotRead(verdict.unreadable);
   if (!verdict.qualifies) {
     log.Line("No corresponding OfficeUpdate directory found.");
     return;
@@ -165,8 +185,8 @@ void CopyWUTemp(ScanLog& log, const LocalPaths& paths) {
 
 void FinishSaveFolder(ScanLog& log, const LocalPaths& paths,
                       ScreenPorts::Showable& openFolderButton) {
-  if (FileTools::CountFiles(paths.save, true) > 0) {
-    SaveFolder::WriteReadme(paths.save);  // the scan goes on whether or not it was written
+  if (log.HoldsFiles(paths.save, true)) {
+    log.WriteReadme(paths.save);  // the scan goes on whatever became of it
     openFolderButton.SetVisible(true);
     log.Line("Scan ended. Saved files can be found in " + paths.save + ".");
     return;
@@ -211,8 +231,11 @@ void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton,
     return;
   }
 
-  // Without the save folder nothing can be saved: its one line ends the scan.
-  if (!log.MakeFolderIfMissing(paths.save)) return;
+  // Without the save folder nothing can be saved: its line and a closing one end the scan.
+  if (!log.MakeFolderIfMissing(paths.save)) {
+    log.Line("Scan aborted. The save folder could not be made.");
+    return;
+  }
   if (scanV3) ScanV3Phase(log, paths);
   if (scanV4) ScanV4Phase(log, paths);
   if (scanOU) ScanOfficeUpdatePhase(log, paths);

@@ -19,9 +19,13 @@ std::vector<std::string> VisibleFiles(const std::string& folder,
 
 void CollectQualifying(const std::string& folder, NameTest wanted, Finds& finds) {
   for (const auto& name : VisibleFiles(folder, finds.unreadable)) {
+    if (!wanted(name)) continue;
     const std::string path = TextTools::InFolder(folder, name);
-    if (wanted(name) && TimeTools::IsNotNewerThan(TimeTools::kAgeLimit, path))
-      finds.files.push_back(path);
+    switch (TimeTools::AgeOf(path, TimeTools::kAgeLimit)) {
+      case TimeTools::Age::NotNewer: finds.files.push_back(path); break;
+      case TimeTools::Age::Undated: finds.undated.push_back(path); break;
+      case TimeTools::Age::TooNew: break;
+    }
   }
 }
 

@@ -9,12 +9,14 @@ namespace ScanSources {
 
 using NameTest = bool (*)(const std::string& fileName);
 
-// What the folder and drive scans found: files and whole folders to save, and the folders
-// that could not be read while looking, which the save sequence reports.
+// What the folder and drive scans found: files and whole folders to save, and what could not
+// be read while looking, which the save sequence reports: folders that could not be listed,
+// and wanted files whose date could not be read (never taken as old, never found).
 struct Finds {
   std::vector<std::string> files;
   std::vector<std::string> folders;
   std::vector<std::string> unreadable;
+  std::vector<std::string> undated;
 };
 
 // Bare names of the files directly in a folder that are neither hidden nor system, in the
@@ -24,7 +26,8 @@ std::vector<std::string> VisibleFiles(const std::string& folder,
                                       std::vector<std::string>& unreadable);
 
 // Appends to `finds.files` the full path of every visible file directly in `folder` whose
-// name passes `wanted` and which is not newer than the age limit, in listing order.
+// name passes `wanted` and which is not newer than the age limit, in listing order; such a
+// file whose date cannot be read goes to `finds.undated`.
 void CollectQualifying(const std::string& folder, NameTest wanted, Finds& finds);
 
 // A whole folder is worth copying when it exists, was last changed before the age limit's

@@ -13,6 +13,12 @@ std::string DateTimeText(const WindowsApi::LocalTime& time) {
 
 std::string NowText() { return DateTimeText(WindowsApi::Now()); }
 
-bool IsNotNewerThan(int year, const std::string& path) { return year >= FileTools::FileYear(path); }
+bool IsNotNewerThan(int year, const std::string& path) { return AgeOf(path, year) != Age::TooNew; }
+
+Age AgeOf(const std::string& path, int year) {
+  const FileTools::FileDate date = FileTools::ReadFileYear(path);
+  if (date.unreadable) return Age::Undated;
+  return year >= date.year ? Age::NotNewer : Age::TooNew;
+}
 
 }  // namespace TimeTools

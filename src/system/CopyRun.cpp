@@ -1,5 +1,7 @@
 #include "system/CopyRun.h"
 
+#include <algorithm>
+
 #include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
@@ -38,31 +40,59 @@ bool CopyRun::CopyFile(const std::string& source, const std::string& destination
 }
 
 bool CopyRun::MakeFolder(const std::string& folder) {
+  const std::string failure = FailureText::kMakeFolder + folder;
+  // A folder that could not be made is not tried again for each file meant for it.
+  if (Noted(failure)) return false;
   if (FolderExists(folder) || WindowsApi::MakeFolder(folder)) return true;
-  Failed(folder, FailureText::kMakeFolder + folder);
+  Failed(folder, failure, false);
   return false;
 }
 
 bool CopyRun::RemoveFolder(const std::string& folder) {
   if (WindowsApi::RemoveEmptyFolder(folder)) return true;
-  Failed(folder, FailureText::kRemoveFolder + folder);
+  Failed(folder, FailureText::kRemoveFolder + folder, false);
   return false;
 }
 
 void CopyRun::CannotRead(const std::string& folder) {
-  Failed(folder, FailureText::kReadFolder + folder);
+  Failed(folder, FailureText::kReadFolder + folder, true);
+}
+
+void CopyRun::CannotDate(const std::string& shownAs) {
+  Failed(shownAs, FailureText::kReadDate + shownAs, true);
+}
+
+void CopyRun::CannotReplace(const std::string& file) {
+  Failed(file, FailureText::kReplaceFile + file, false);
+}
+
+bool CopyRun::HoldsFiles(const std::string& folder, bool recurse) const {
+  if (CountFiles(folder, recurse) > 0) return true;
+  const std::string inside = TextTools::ToLowerAscii(TextTools::WithFinalSeparator(folder));
+  for (const auto& [destination, sources] : written_) {
+    if (sources.empty() || destination.rfind(inside, 0) != 0) continue;
+    if (recurse || destination.find('\\', inside.size()) == std::string::npos) return true;
+  }
+  return false;
 }
 
 bool CopyRun::NotSaved(const std::string& source, const std::string& failure) {
   copyFailed_ = true;
   failures_.push_back(failure);
+  saveFailures_.push_back(failure);
   if (CopyWatcher* watcher = CurrentWatcher()) watcher->NotSaved(source, failure);
   return false;
 }
 
-void CopyRun::Failed(const std::string& folder, const std::string& failure) {
+bool CopyRun::Noted(const std::string& failure) const {
+  return std::find(failures_.begin(), failures_.end(), failure) != failures_.end();
+}
+
+void CopyRun::Failed(const std::string& path, const std::string& failure, bool reading) {
+  if (Noted(failure)) return;
   failures_.push_back(failure);
-  if (CopyWatcher* watcher = CurrentWatcher()) watcher->Failed(folder, failure);
+  (reading ? readFailures_ : saveFailures_).push_back(failure);
+  if (CopyWatcher* watcher = CurrentWatcher()) watcher->Failed(path, failure);
 }
 
 }  // namespace FileTools

@@ -23,8 +23,9 @@ class CopyWatcher {
   virtual void Saved(const std::string& source, const std::string& destination) = 0;
   // A file not saved, and the failure as the user is told it.
   virtual void NotSaved(const std::string& source, const std::string& failure) = 0;
-  // A folder that could not be made, read or removed, and the failure as told.
-  virtual void Failed(const std::string& folder, const std::string& failure) = 0;
+  // A folder that could not be made, read or removed, a file whose date could not be read or
+  // an old file that could not be replaced, and the failure as told.
+  virtual void Failed(const std::string& path, const std::string& failure) = 0;
 };
 
 // Installs a watcher for every copy run during the life of this object, then puts the
@@ -50,23 +51,41 @@ class CopyRun {
   bool MakeFolder(const std::string& folder);
   // Removes an empty folder. False (and a failure noted) when it cannot.
   bool RemoveFolder(const std::string& folder);
-  // Notes a folder that exists but could not be listed.
+  // Notes a folder that exists but could not be listed: a failure to read.
   void CannotRead(const std::string& folder);
+  // Notes a file that is there but whose date could not be read, so that it cannot be told
+  // old from too new (`shownAs` names it): a failure to read.
+  void CannotDate(const std::string& shownAs);
+  // Notes an older file left in the save folder because it could not be replaced.
+  void CannotReplace(const std::string& file);
+
+  // Whether a folder holds files: by its listing, or where that fails (a folder that can be
+  // written but not listed) by what this run wrote into it. Only files directly in it count
+  // unless `recurse`.
+  bool HoldsFiles(const std::string& folder, bool recurse) const;
 
   // Files this run has copied.
   std::size_t Copied() const { return copied_; }
   // Whether a file copy of this run failed.
   bool CopyFailed() const { return copyFailed_; }
-  // Every failure so far, in order, as the texts of FailureText.
+  // Every failure so far, in order, as the texts of FailureText; each one once.
   const std::vector<std::string>& Failures() const { return failures_; }
+  // The failures to read what was to be saved (folders not listed, dates not read), and all
+  // the others (what was not made, copied, replaced or removed), each in order.
+  const std::vector<std::string>& ReadFailures() const { return readFailures_; }
+  const std::vector<std::string>& SaveFailures() const { return saveFailures_; }
 
  private:
   bool NotSaved(const std::string& source, const std::string& failure);
-  void Failed(const std::string& folder, const std::string& failure);
+  // Notes a failure once: the same failure met again in the run is not told again.
+  void Failed(const std::string& path, const std::string& failure, bool reading);
+  bool Noted(const std::string& failure) const;
 
   // Lower-case destination -> the sources written there in this run.
   std::map<std::string, std::vector<std::string>> written_;
   std::vector<std::string> failures_;
+  std::vector<std::string> readFailures_;
+  std::vector<std::string> saveFailures_;
   std::size_t copied_ = 0;
   bool copyFailed_ = false;
 };

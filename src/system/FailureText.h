@@ -8,6 +8,10 @@ inline constexpr const char* kMakeFolder = "Could not create directory: ";
 inline constexpr const char* kRemoveFolder = "Could not remove directory: ";
 // A folder that exists but cannot be listed: whatever it holds is not seen.
 inline constexpr const char* kReadFolder = "Could not read directory: ";
+// A file that is there but whose date cannot be read: it is neither taken as old nor found.
+inline constexpr const char* kReadDate = "Could not read the date of: ";
+// An older file of the save folder (README.TXT) that could not be replaced, and so stays.
+inline constexpr const char* kReplaceFile = "Could not replace file: ";
 // Follows kCopyFile and the file: a file that Windows would take for one saved already in the
 // same run (the names differ only in case) never replaces it.
 inline constexpr const char* kCaseTwin =

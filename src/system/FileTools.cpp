@@ -37,6 +37,11 @@ bool IsDriveRoot(const std::string& folder) {
          (folder.size() == 2 || folder[2] == '\\');
 }
 
+// A drive root whose listing gave nothing: empty, or refused (then it was not read).
+bool IsEmptyDriveRoot(const std::string& folder) {
+  return IsDriveRoot(folder) && WindowsApi::CanListFolder(folder);
+}
+
 std::string WithoutFinalSeparator(const std::string& folder) {
   return IsDriveRoot(folder) || !TextTools::EndsWith(folder, "\\")
              ? folder
@@ -99,7 +104,7 @@ Read ReadFolder(const std::string& folder, Mask mask, std::vector<FindData>& ent
   std::vector<FindData> all;
   if (!WindowsApi::ListFolder(base + "*.*", all, WindowsApi::Facts::Visibility)) {
     if (!FolderExists(base)) return Read::Missing;
-    return IsDriveRoot(base) ? Read::Listed : Read::Unreadable;
+    return IsEmptyDriveRoot(base) ? Read::Listed : Read::Unreadable;
   }
   for (FindData& entry : all) {
     if (IsDotEntry(entry.name)) continue;
@@ -124,7 +129,7 @@ void CountLevel(const std::string& base, bool recurse, Visited& visited, FileCou
   // Counting needs names and the folder bit alone (hidden and system files count too).
   if (!WindowsApi::ListFolder(base + "*.*", entries, WindowsApi::Facts::Kind)) {
     // Only a drive root can list nothing at all; anywhere else the folder was not read.
-    if (!IsDriveRoot(base) && count.unreadable.empty())
+    if (!IsEmptyDriveRoot(base) && count.unreadable.empty())
       count.unreadable = WithoutFinalSeparator(base);
     return;
   }
@@ -162,12 +167,15 @@ int FolderYear(const std::string& folder) {
   return modified ? modified->year : -1;
 }
 
-int FileYear(const std::string& path) {
-  if (!FileExists(path)) return -1;
-  if (HasDirectoryBit(WindowsApi::FileAttributes(path))) return -1;
+FileDate ReadFileYear(const std::string& path) {
+  if (!FileExists(path)) return {};
+  if (HasDirectoryBit(WindowsApi::FileAttributes(path))) return {};
   const auto modified = WindowsApi::ModifiedTime(path);
-  return modified ? modified->year : -1;
+  if (!modified) return {-1, true};
+  return {modified->year, false};
 }
+
+int FileYear(const std::string& path) { return ReadFileYear(path).year; }
 
 bool CopyFolderInto(CopyRun& run, const std::string& source, const std::string& destination) {
   Visited visited;

@@ -41,6 +41,13 @@ int FolderYear(const std::string& folder);
 // Year of a file's last modification in local time; -1 when the file is missing, hidden,
 // system or a folder.
 int FileYear(const std::string& path);
+// The same year, telling apart a file that is there but whose date cannot be read (a path too
+// long for the 8-bit calls): FileYear gives -1 for it too, which the age rule would take as old.
+struct FileDate {
+  int year = -1;
+  bool unreadable = false;
+};
+FileDate ReadFileYear(const std::string& path);
 // Copies a folder tree (visible entries only), replacing files of the same name. Goes on
 // past a failure; when anything could not be made, read or copied it shows one
 // "Error copying directory" box and returns false.

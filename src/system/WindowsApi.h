@@ -58,6 +58,11 @@ enum class Facts {
 bool ListFolder(const std::string& pattern, std::vector<FindData>& entries,
                 Facts facts = Facts::All);
 
+// Whether a folder that exists may be listed: false when the listing is refused (no access).
+// A listing that finds nothing cannot tell an empty drive root (which lists no "." or "..")
+// from one that may not be read; this can.
+bool CanListFolder(const std::string& folder);
+
 // GetFileAttributes: the attribute bits of a file or folder, kInvalidAttributes on failure.
 std::uint32_t FileAttributes(const std::string& path);
 

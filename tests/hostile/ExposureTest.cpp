@@ -115,7 +115,8 @@ TEST_F(Exposure, ASaveFolderThatIsALinkOutOfItsDriveIsNeverWrittenThrough) {
   tree.Folder("outside/save");
   Link(tree.Path("outside/save"), "c/CVL_SAVE");
   Arm();
-  EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE");
+  EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE\r\n"
+                         "<t> - Scan aborted. The save folder could not be made.");
   EXPECT_EQ(Saved("outside"), "save/\n");
 
   tree.File("e/inv/b.gng", "b", 2004);

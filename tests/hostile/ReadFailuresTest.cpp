@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "HostileWorld.h"
+#include "system/FileTools.h"
 
 namespace hostile {
 namespace {
@@ -33,7 +34,7 @@ TEST_F(ReadFailures, AnUnreadableWUTempSubfolderIsSaidAndTheRestIsSaved) {
   });
 }
 
-TEST_F(ReadFailures, AnUnreadableWUTempOrOfficeUpdateIsSaidInPlaceOfSilenceOrNotFound) {
+TEST_F(ReadFailures, AnUnreadableWUTempOrOfficeUpdateIsSaidAndItsPhaseStillEnds) {
   Inventories();
   tree.File("c/WUTemp/w.cab", "cab", 2003);
   tree.SetTime("c/WUTemp", 2003);
@@ -43,10 +44,12 @@ TEST_F(ReadFailures, AnUnreadableWUTempOrOfficeUpdateIsSaidInPlaceOfSilenceOrNot
   Lock("c/Program Files/OfficeUpdate");
   Arm();
   WithoutPermissionOverride([&] {
-    const std::string said = ScanLocal();
-    EXPECT_TRUE(Says(said, {"<t> - Could not read directory: C:\\Program Files\\OfficeUpdate",
-                            "<t> - Could not read directory: C:\\WUTemp"}));
-    EXPECT_EQ(said.find("No corresponding OfficeUpdate directory found."), std::string::npos);
+    // The OfficeUpdate phase ends as one that found nothing, after the reason.
+    EXPECT_TRUE(Says(ScanLocal(),
+                     {"<t> - Could not read directory: C:\\Program Files\\OfficeUpdate\r\n"
+                      "<t> - No corresponding OfficeUpdate directory found.\r\n"
+                      "<t> - Could not read directory: C:\\WUTemp\r\n"
+                      "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
   });
 }
 
@@ -70,18 +73,45 @@ TEST_F(ReadFailures, AnUnreadableWindowsUpdateFolderIsNotCalledEmpty) {
   });
 }
 
-TEST_F(ReadFailures, AnUnreadablePickedFolderIsSaidBesideNothingFound) {
+TEST_F(ReadFailures, AnUnreadablePickedFolderIsSaidAfterNothingFound) {
   tree.File("e/locked/a.w98", "a", 2004);
   Lock("e/locked");
   Arm();
   WithoutPermissionOverride([&] {
-    EXPECT_EQ(ScanFolder("E:\\locked"),
-              Calls{"box: No valid Windows Update files found.\n\n"
-                    "Could not read directory: E:\\locked"});
+    EXPECT_EQ(ScanFolder("E:\\locked"), (Calls{"box: No valid Windows Update files found.",
+                                                "box: Could not read directory: E:\\locked"}));
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[1].icon, UserDialogs::Icon::Critical);
+    EXPECT_EQ(dialogs.boxes[1].title, "Quillfen");
   });
 }
 
-TEST_F(ReadFailures, AnUnreadableOfficeUpdateSubfolderOfAnotherDriveIsOneBox) {
+// A drive root lists no "." or "..", so an empty listing of one is not enough to call it
+// unreadable; a root that may not be listed is said all the same, in both scans of a drive.
+TEST_F(ReadFailures, AnUnreadableDriveRootIsSaidAfterNothingFound) {
+  tree.File("c/WINDOWS/win.ini", "w", 2004);
+  tree.Folder("d");
+  Arm();
+  const Calls nothing = {"box: No valid Windows Update files found."};
+  WithoutPermissionOverride([&] { EXPECT_EQ(ScanFolder("D:\\"), nothing); });
+
+  Lock("d");
+  const Calls unread = {"box: No valid Windows Update files found.",
+                        "box: Could not read directory: D:\\"};
+  WithoutPermissionOverride([&] {
+    EXPECT_EQ(ScanFolder("D:\\"), unread);
+    // No Windows folder can be seen there: the one picked by hand has no log.
+    dialogs.pickedFolders = {"C:\\WINDOWS"};
+    Calls drive = {"box: The program could not determine your Windows directory. Click OK to "
+                   "select it manually.",
+                   "pick: Select the Windows directory on the drive you'd like to scan."};
+    drive.insert(drive.end(), unread.begin(), unread.end());
+    EXPECT_EQ(ScanDrive('D'), drive);
+    EXPECT_EQ(dialogs.boxes.back().icon, UserDialogs::Icon::Critical);
+  });
+}
+
+TEST_F(ReadFailures, AnUnreadableFolderOfASaveThatSucceededIsToldInItsOwnBox) {
   tree.File("d/Program Files/WindowsUpdate/a.w98", "a", 2004);
   tree.File("d/Program Files/OfficeUpdate/inv.txt", "o", 2003);
   tree.File("d/Program Files/OfficeUpdate/locked/x.cab", "x", 2003);
@@ -92,13 +122,19 @@ TEST_F(ReadFailures, AnUnreadableOfficeUpdateSubfolderOfAnotherDriveIsOneBox) {
   dialogs.pickedFolders = {"E:\\out"};
   Arm();
   WithoutPermissionOverride([&] {
+    // The read failure comes after the copies, before the success box, which stays as it is.
     const Calls calls = ScanDrive('D');
-    ASSERT_EQ(calls.size(), 4u);
+    ASSERT_EQ(calls.size(), 5u);
     EXPECT_EQ(calls[2],
-              "box: Saving to E:\\out\\CVL_SAVE did not fully succeed:\n\n"
-              "Could not read directory: D:\\Program Files\\OfficeUpdate\\locked\n\n"
-              "The other files have been saved. Press OK to open the save directory.");
-    EXPECT_EQ(calls[3], "open: E:\\out\\CVL_SAVE");
+              "box: The scan could not read everything, so files may have been missed:\n\n"
+              "Could not read directory: D:\\Program Files\\OfficeUpdate\\locked");
+    EXPECT_EQ(calls[3], "box: Your files have successfully been saved. Press OK to open the save "
+                        "directory.");
+    EXPECT_EQ(calls[4], "open: E:\\out\\CVL_SAVE");
+    ASSERT_EQ(dialogs.boxes.size(), 3u);
+    EXPECT_EQ(dialogs.boxes[1].icon, UserDialogs::Icon::Exclamation);
+    EXPECT_EQ(dialogs.boxes[1].title, "Quillfen");
+    EXPECT_EQ(dialogs.boxes[2].icon, UserDialogs::Icon::Information);
     EXPECT_EQ(Saved("e/out/CVL_SAVE"),
               "OfficeUpdate/\nOfficeUpdate/inv.txt\nREADME.TXT\na.w98\n");
   });
@@ -171,6 +207,29 @@ TEST_F(ReadFailures, ATreeDeeperThanAnyPathTheKernelTakesIsSavedWhole) {
   EXPECT_EQ(dialogs.calls, Calls{});
   EXPECT_EQ(tree.Read("c/CVL_SAVE/OfficeUpdate/inv.txt"), "o");
   EXPECT_EQ(DeepFile(tree, "c/CVL_SAVE/OfficeUpdate", 21), "deep");
+}
+
+// The count names the first folder of the walk that could not be read, as the console line
+// that reports it does: not a later one.
+TEST_F(ReadFailures, CountFilesNamesTheFirstFolderItCouldNotRead) {
+  tree.File("e/tree/one.txt");
+  tree.File("e/tree/a-open/two.txt");
+  tree.File("e/tree/b-locked/x.txt");
+  tree.File("e/tree/c-locked/y.txt");
+  Lock("e/tree/b-locked");
+  Lock("e/tree/c-locked");
+  WithoutPermissionOverride([&] {
+    const FileTools::FileCount count = FileTools::CountFilesIn("E:\\tree", true);
+    EXPECT_EQ(count.files, 2);
+    EXPECT_EQ(count.unreadable, "E:\\tree\\b-locked");
+  });
+  // One deeper down in an earlier folder comes first in the walk.
+  tree.File("e/tree/a-open/deep/z.txt");
+  Lock("e/tree/a-open/deep");
+  WithoutPermissionOverride([&] {
+    EXPECT_EQ(FileTools::CountFilesIn("E:\\tree", true).unreadable,
+              "E:\\tree\\a-open\\deep");
+  });
 }
 
 }  // namespace

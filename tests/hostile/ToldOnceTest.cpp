@@ -18,14 +18,33 @@ class ToldOnce : public HostileWorld {
   }
 };
 
-TEST_F(ToldOnce, AReadOnlySystemDriveStopsTheScanAtItsOneLine) {
+TEST_F(ToldOnce, AReadOnlySystemDriveStopsTheScanWithItsLineAndAClosingOne) {
   Inventories();
   chmod(tree.Path("c").c_str(), 0555);
   Arm();
   WithoutPermissionOverride([&] {
-    EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE");
+    EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: C:\\CVL_SAVE\r\n"
+                           "<t> - Scan aborted. The save folder could not be made.");
     EXPECT_TRUE(dialogs.calls.empty());
   });
+}
+
+// A save folder that can be written but not listed (as a user without root's override meets
+// one left with mode 0333): its listing fails, so what this scan wrote into it decides.
+TEST_F(ToldOnce, ASaveFolderThatCanBeWrittenButNotListedEndsSavedNotEmpty) {
+  Inventories();
+  tree.Folder("c/CVL_SAVE");
+  chmod(tree.Path("c/CVL_SAVE").c_str(), 0333);
+  Arm();
+  WithoutPermissionOverride([&] {
+    const std::string said = ScanLocal();
+    EXPECT_TRUE(Says(said, {"<t> - File found: a.w98\r\n<t> - File found: b.gng",
+                            "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+    EXPECT_EQ(said.find("Could not remove directory"), std::string::npos) << said;
+    EXPECT_TRUE(openButton.visible);
+  });
+  chmod(tree.Path("c/CVL_SAVE").c_str(), 0755);
+  EXPECT_EQ(Saved("c/CVL_SAVE"), "README.TXT\na.w98\nb.gng\n");
 }
 
 TEST_F(ToldOnce, AReadOnlySaveFolderFailsEveryCopyAndNeverClaimsNothingWasFound) {

@@ -227,16 +227,53 @@ TEST_F(LocalScan, AFailedCopyIsItsOwnLineAndTheScanGoesOn) {
   EXPECT_EQ(tree.Read("c/CVL_SAVE/a.w98/kept.txt"), "in the way");
 }
 
-TEST_F(LocalScan, ASaveFolderThatCannotBeMadeEndsTheScanWithItsOneLine) {
+TEST_F(LocalScan, ASaveFolderThatCannotBeMadeEndsTheScanWithItsLineAndAClosingOne) {
   tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
   tree.File("c/Program Files/WindowsUpdate/V4/iuhist.xml", "h", 2004);
   OfficeUpdate();
   tree.File("c/CVL_SAVE", "a file where the save folder should be");
 
-  EXPECT_EQ(ScanLocal(), "<t> - Could not create directory: S:\\CVL_SAVE");
+  // No file has been looked at yet, so none is called unsaved.
+  EXPECT_EQ(ScanLocal(), Lines({"<t> - Could not create directory: S:\\CVL_SAVE",
+                                "<t> - Scan aborted. The save folder could not be made."}));
   EXPECT_EQ(tree.Read("c/CVL_SAVE"), "a file where the save folder should be");
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_FALSE(openButton.visible);
+}
+
+TEST_F(LocalScan, AV4SaveFolderThatCannotBeMadeIsToldOnce) {
+  tree.File("c/Program Files/WindowsUpdate/V4/iuhist.xml", "h", 2004);
+  tree.File("c/Program Files/WindowsUpdate/V4/iuhist_catalogadmin.xml", "c", 2004);
+  tree.File("c/Program Files/WindowsUpdate/V4/Windows Update.log", "v4 log", 2004);
+  V4Log();
+  tree.File("c/CVL_SAVE/V4", "a file where the V4 save folder should be");
+  SetFlags(false, true, false);
+
+  // The folder is tried for the first file only; each file that needed it is named.
+  EXPECT_EQ(ScanLocal(),
+            Lines({"<t> - Could not create directory: S:\\CVL_SAVE\\V4",
+                   "<t> - File found: iuhist.xml", "<t> - Could not copy file: iuhist.xml",
+                   "<t> - File found: iuhist_catalogadmin.xml",
+                   "<t> - Could not copy file: iuhist_catalogadmin.xml",
+                   "<t> - File found: Windows Update.log",
+                   "<t> - Could not copy file: Windows Update.log",
+                   "<t> - A Windows Update V4 log has been found.",
+                   "<t> - Could not copy file: Windows Update.log",
+                   "<t> - No valid Windows Update V4 files found.", kSavedLine}));
+  EXPECT_EQ(tree.Read("c/CVL_SAVE/V4"), "a file where the V4 save folder should be");
+}
+
+TEST_F(LocalScan, AnOlderReadmeThatCannotBeReplacedIsSaidBeforeTheLastLine) {
+  tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
+  tree.File("c/CVL_SAVE/README.TXT", "an older text");
+  tree.ReadOnly("c/CVL_SAVE/README.TXT");
+  SetFlags(true, false, false);
+
+  EXPECT_EQ(ScanLocal(), Lines({"<t> - File found: a.w98",
+                                "<t> - Could not replace file: S:\\CVL_SAVE\\README.TXT",
+                                kSavedLine}));
+  EXPECT_EQ(tree.Read("c/CVL_SAVE/README.TXT"), "an older text");
+  EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
 }
 
 TEST_F(LocalScan, FilesFoundButNotSavedAreNeverCalledNotFound) {

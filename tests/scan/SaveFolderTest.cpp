@@ -125,6 +125,23 @@ TEST_F(SaveFolderTest, WhenNothingCouldBeSavedTheFolderIsNotOpened) {
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/V4"), "a file where the V4 folder should be");
 }
 
+TEST_F(SaveFolderTest, AnOlderReadmeThatCannotBeReplacedIsListedInTheFailureBox) {
+  tree.File("d/out/CVL_SAVE/README.TXT", "an older text");
+  tree.ReadOnly("d/out/CVL_SAVE/README.TXT");
+  dialogs.pickedFolders = {"T:\\out"};
+  SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
+
+  EXPECT_EQ(dialogs.calls,
+            (Calls{kAsk, kPick,
+                   "box: Saving to T:\\out\\CVL_SAVE did not fully succeed:\n\n"
+                   "Could not replace file: T:\\out\\CVL_SAVE\\README.TXT\n\n"
+                   "The other files have been saved. Press OK to open the save directory.",
+                   "open: T:\\out\\CVL_SAVE"}));
+  EXPECT_EQ(dialogs.boxes.back().icon, Icon::Critical);
+  EXPECT_EQ(tree.Read("d/out/CVL_SAVE/README.TXT"), "an older text");
+  EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
+}
+
 TEST_F(SaveFolderTest, ASaveFolderThatCannotBeMadeStopsTheSave) {
   tree.File("d/out/CVL_SAVE", "a file where the save folder should be");
   dialogs.pickedFolders = {"T:\\out"};
@@ -142,7 +159,7 @@ TEST_F(SaveFolderTest, WholeFoldersAreCopiedUnderTheirOwnNameAndCountAsFound) {
   tree.File("c/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
   dialogs.pickedFolders = {"T:\\out"};
   SaveFolder::SaveFoundFiles(
-      ScanSources::Finds{{}, {"S:\\Program Files\\OfficeUpdate", "S:\\Program Files\\Gone"}, {}});
+      ScanSources::Finds{{}, {"S:\\Program Files\\OfficeUpdate", "S:\\Program Files\\Gone"}, {}, {}});
 
   EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: T:\\out\\CVL_SAVE"}));
   EXPECT_EQ(Saved(),
@@ -161,12 +178,18 @@ TEST(SaveFolderReadme, TheResourceIsTheFixedTextAndIsWrittenWholeOverALongerFile
   testsupport::TempTree tree;
   testsupport::TreeDrives drives(tree, testsupport::TreeDrives::Layout::Root);
   tree.File("CVL_SAVE/README.TXT", readme + readme);
-  EXPECT_TRUE(SaveFolder::WriteReadme("R:\\CVL_SAVE"));
+  EXPECT_EQ(SaveFolder::WriteReadme("R:\\CVL_SAVE"), SaveFolder::Readme::Written);
   EXPECT_EQ(tree.Read("CVL_SAVE/README.TXT"), readme);
 
-  EXPECT_FALSE(SaveFolder::WriteReadme("R:\\Missing"));
+  // An older README that cannot be deleted stays whole; nothing is written beside it.
+  tree.File("Old/README.TXT", "an older text");
+  tree.ReadOnly("Old/README.TXT");
+  EXPECT_EQ(SaveFolder::WriteReadme("R:\\Old"), SaveFolder::Readme::OldKept);
+  EXPECT_EQ(tree.Read("Old/README.TXT"), "an older text");
+
+  EXPECT_EQ(SaveFolder::WriteReadme("R:\\Missing"), SaveFolder::Readme::NotWritten);
   EXPECT_FALSE(SaveFolder::SaveResourceToFile(102, "R:\\other.bin"));
-  EXPECT_EQ(tree.Listing(), "CVL_SAVE/\nCVL_SAVE/README.TXT\n");
+  EXPECT_EQ(tree.Listing(), "CVL_SAVE/\nCVL_SAVE/README.TXT\nOld/\nOld/README.TXT\n");
 }
 
 }  // namespace

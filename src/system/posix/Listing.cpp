@@ -80,11 +80,16 @@ bool OnADisk(int folderFd, const std::string& name, const struct stat& info, dev
   return entry && !IsMachineEntry(entry.get(), info);
 }
 
+// The folder opened for reading its entries; empty when it is no folder or may not be read.
+Handle OpenForListing(const std::optional<Located>& folder) {
+  if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return {};
+  return OpenForReading(folder->chain);
+}
+
 bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
                   std::vector<FindData>& entries, WindowsApi::Facts facts) {
   auto folder = Locate(folderPath);
-  if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return false;
-  const Handle opened = OpenForReading(folder->chain);
+  const Handle opened = OpenForListing(folder);
   const int fd = opened ? dup(opened.get()) : -1;
   if (fd < 0) return false;
   DIR* dir = fdopendir(fd);
@@ -187,6 +192,10 @@ bool ListFolder(const std::string& pattern, std::vector<FindData>& entries, Fact
   const std::string mask = parsed->parts.back();
   parsed->parts.pop_back();
   return PosixHost::ListMatching(*parsed, mask, entries, facts);
+}
+
+bool CanListFolder(const std::string& folder) {
+  return static_cast<bool>(PosixHost::OpenForListing(PosixHost::Locate(folder)));
 }
 
 }  // namespace WindowsApi

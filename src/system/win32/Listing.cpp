@@ -85,4 +85,21 @@ bool ListFolder(const std::string& pattern, std::vector<FindData>& entries, Fact
   return Collect(full, Everything, {}, entries);
 }
 
+bool CanListFolder(const std::string& folder) {
+  using namespace Win32Host;
+  QuietDriveErrors();
+  std::string pattern = folder;
+  if (pattern.empty() || !IsSeparator(pattern.back())) pattern += '\\';
+  pattern += "*.*";
+  WIN32_FIND_DATAA data;
+  const HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    FindClose(find);
+    return true;
+  }
+  // An empty drive root finds nothing; a folder that may not be read is refused.
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+}
+
 }  // namespace WindowsApi

@@ -142,11 +142,18 @@ void FormWindow::Present(QWidget* owner) {
 }
 
 void FormWindow::AfterPaint(std::function<void()> work) {
+  // What the work starts (a scan) keeps the event loop away until it ends, so the window is
+  // painted again, whole and as it stands, just before: a control changed since the first
+  // paint would otherwise wait, unpainted, for an update that comes only after the work.
+  auto painted = [this, work = std::move(work)] {
+    if (!dismissed_) repaint();
+    work();
+  };
   if (painted_) {
-    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, std::move(painted), Qt::QueuedConnection);
     return;
   }
-  afterPaint_.push_back(std::move(work));
+  afterPaint_.push_back(std::move(painted));
   if (isVisible()) repaint();
 }
 

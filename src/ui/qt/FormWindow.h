@@ -41,7 +41,8 @@ class FormWindow final : public QWidget {
 
   // Centres the window on the screen and shows it; a modal window stays above `owner`.
   void Present(QWidget* owner);
-  // Runs `work` from the event loop once the window has been painted on screen.
+  // Runs `work` from the event loop once the window has been painted on screen, painting it
+  // again synchronously just before, so that it stands whole on the screen while `work` runs.
   void AfterPaint(std::function<void()> work);
   // While shown modally: the loop that ShowModal runs until the window is unloaded.
   void SetModalLoop(QEventLoop* loop) { modalLoop_ = loop; }

@@ -14,8 +14,20 @@ namespace Win32Ui {
 namespace {
 
 constexpr UINT kAfterPaintMessage = WM_APP + 1;
+// A message number no window of the program is ever sent or posted.
+constexpr UINT kNeverPosted = 0xBFFF;
 
 int Px(int twips) { return Pixels(twips, Win32Fonts::ScreenDpi()); }
+
+// Puts on the screen what has been painted so far. GdiFlush hands over the drawing calls that
+// Windows NT batches for a thread. Wine puts a window's paints on the screen only when its
+// thread next finds no message to take; looking for a message that is never posted finds
+// none, takes nothing, and so does that.
+void ShowPaintsNow() {
+  GdiFlush();
+  MSG none;
+  PeekMessageA(&none, nullptr, kNeverPosted, kNeverPosted, PM_NOREMOVE);
+}
 
 COLORREF ToColorRef(const ui::Color& color) { return RGB(color.red, color.green, color.blue); }
 
@@ -183,8 +195,10 @@ void FormWindow::AfterPaint(std::function<void()> work) {
 
 void FormWindow::RunAfterPaint() {
   // The scan that activation may start keeps the message loop away until it ends: the
-  // window must be on screen, painted, before it runs.
+  // window must be on screen, painted whole (UpdateWindow for it and every control), before
+  // it runs.
   RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ShowPaintsNow();
   std::vector<std::function<void()>> work;
   work.swap(afterPaint_);
   for (auto& step : work)

@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QImage>
+#include <QScreen>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "ModalScript.h"
@@ -31,6 +34,22 @@ class PaintCounter : public QObject {
   }
 };
 
+// Keeps the platform's activations from a window until Activate() reports one itself.
+class LateActivation : public QObject {
+ public:
+  void Activate(QWidget* window) {
+    held_ = false;
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activation);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    return held_ && event->type() == QEvent::WindowActivate;
+  }
+
+ private:
+  bool held_ = true;
+};
+
 }  // namespace
 
 class ToolkitTest : public QObject {
@@ -44,6 +63,7 @@ class ToolkitTest : public QObject {
   void unknownWindowsAndControlsAreHarmless();
   void showModalReturnsOnceTheWindowIsUnloaded();
   void activationComesAfterPaintingAndMayUnloadTheWindow();
+  void activationFindsTheWindowOnScreenAsItStands();
   void messageBoxesDoNotActivateAWindowAgain();
   void programLivesBetweenUnloadingOneWindowAndShowingTheNext();
   void closeBoxAsksTheWindow();
@@ -182,6 +202,39 @@ void ToolkitTest::activationComesAfterPaintingAndMayUnloadTheWindow() {
   QVERIFY2(paintsWhenActivated > 0, "the window must be painted before its activation runs");
   QVERIFY(!tk_->IsLoaded("PROGRESS"));
   QCOMPARE(book_->log, (Log{"load PROGRESS", "activate PROGRESS"}));
+}
+
+// What the window's activation starts (a scan) keeps the event loop away: whatever of the
+// window is not on the screen by then stays unpainted until it ends. A platform may report
+// the activation after the first paint, and a control may have changed in between.
+void ToolkitTest::activationFindsTheWindowOnScreenAsItStands() {
+  QImage onScreen, asItStands;
+  book_->Add("PROGRESS", [&](ScriptedForm& f) {
+    f.activate = Chain(f.activate, [&](ui::Toolkit& tk) {
+      QWidget* window = tk_->Window("PROGRESS");
+      onScreen = window->screen()->grabWindow(window->winId()).toImage();
+      asItStands = window->grab().toImage();
+      tk.Unload("PROGRESS");
+    });
+  });
+  tk_->Get("PROGRESS", "OK");
+  QWidget* window = tk_->Window("PROGRESS");
+  PaintCounter counter;
+  LateActivation late;
+  window->installEventFilter(&counter);
+  window->installEventFilter(&late);
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (counter.paints == 0) return;
+    poll.stop();
+    tk_->Get("PROGRESS", "OK").SetText("Changed");
+    late.Activate(window);
+  });
+  poll.start(10);
+  tk_->ShowModal("PROGRESS");
+  QVERIFY(!onScreen.isNull());
+  QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
+           asItStands.convertToFormat(QImage::Format_RGB32));
 }
 
 void ToolkitTest::messageBoxesDoNotActivateAWindowAgain() {

@@ -115,6 +115,30 @@ std::string TextOf(HWND window) {
   return text;
 }
 
+testsupport::Pixels ScreenPixels(const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return {};
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ old = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;  // 0x00RRGGBB
+  info.bmiHeader.biCompression = BI_RGB;
+  testsupport::Pixels pixels(static_cast<std::size_t>(width) * height);
+  if (GetDIBits(memory, picture, 0, height, pixels.data(), &info, DIB_RGB_COLORS) != height) pixels.clear();
+  DeleteObject(picture);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 RECT PlaceOf(HWND window) {
   RECT place = {};
   GetWindowRect(window, &place);

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/Pictures.h"
 #include "ui/Form.h"
 
 namespace wintest {
@@ -88,6 +89,9 @@ class ProgramRun {
 
 // A window's text, read with a time limit (a busy program does not hang the test).
 std::string TextOf(HWND window);
+// What the screen shows in a rectangle (screen coordinates), read from the screen itself,
+// so any thread may take it while the program's thread is busy; empty when it cannot be read.
+testsupport::Pixels ScreenPixels(const RECT& area);
 // A window's rectangle in its parent's client area (a top-level one: on the screen).
 RECT PlaceOf(HWND window);
 

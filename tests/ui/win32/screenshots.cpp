@@ -16,16 +16,27 @@ namespace {
 
 using wintest::ProgramRun;
 
-bool WriteBmp(const std::string& path, int width, int height, const void* bits) {
+// A 24-bit BMP of the pixels (0xRRGGBB, top row first).
+bool WriteBmp(const std::string& path, int width, int height, const testsupport::Pixels& pixels) {
   const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  std::string bits(rowBytes * static_cast<DWORD>(height), '\0');
+  for (int row = 0; row < height; ++row) {
+    char* out = bits.data() + rowBytes * static_cast<DWORD>(height - 1 - row);  // bottom row first
+    for (int column = 0; column < width; ++column) {
+      const std::uint32_t pixel = pixels[static_cast<std::size_t>(row) * width + column];
+      *out++ = static_cast<char>(pixel & 0xFF);
+      *out++ = static_cast<char>((pixel >> 8) & 0xFF);
+      *out++ = static_cast<char>((pixel >> 16) & 0xFF);
+    }
+  }
   BITMAPINFOHEADER info = {};
   info.biSize = sizeof info;
   info.biWidth = width;
-  info.biHeight = height;  // bottom row first, as GetDIBits gives it
+  info.biHeight = height;
   info.biPlanes = 1;
   info.biBitCount = 24;
   info.biCompression = BI_RGB;
-  info.biSizeImage = rowBytes * static_cast<DWORD>(height);
+  info.biSizeImage = static_cast<DWORD>(bits.size());
   BITMAPFILEHEADER file = {};
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof file + sizeof info;
@@ -33,7 +44,7 @@ bool WriteBmp(const std::string& path, int width, int height, const void* bits) 
   FILE* out = std::fopen(path.c_str(), "wb");
   if (!out) return false;
   const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
-                       std::fwrite(bits, info.biSizeImage, 1, out) == 1;
+                       std::fwrite(bits.data(), bits.size(), 1, out) == 1;
   return std::fclose(out) == 0 && written;
 }
 
@@ -46,26 +57,9 @@ bool Capture(HWND window, const std::string& path) {
   Sleep(500);  // let the last paints land
   RECT place;
   GetWindowRect(window, &place);
-  const int width = place.right - place.left, height = place.bottom - place.top;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ old = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::string bits(static_cast<std::size_t>((width * 3 + 3) & ~3) * height, '\0');
-  const bool read = GetDIBits(memory, picture, 0, height, bits.data(), &info, DIB_RGB_COLORS) == height;
-  DeleteObject(picture);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  const bool saved = read && WriteBmp(path, width, height, bits.data());
+  const testsupport::Pixels pixels = wintest::ScreenPixels(place);
+  const bool saved =
+      !pixels.empty() && WriteBmp(path, place.right - place.left, place.bottom - place.top, pixels);
   std::printf("%s %s\n", saved ? "saved" : "FAILED", path.c_str());
   return saved;
 }
