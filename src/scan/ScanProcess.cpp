@@ -52,8 +52,9 @@ class ScanLog {
     ConsoleTools::ConsoleWrite(console_, TimeTools::NowText() + " - " + message, true);
   }
 
-  bool MakeFolderIfMissing(const std::string& folder) {
-    const bool made = run_.MakeFolder(folder);
+  // `copyOf`: the folder the new one copies, whose access it keeps.
+  bool MakeFolderIfMissing(const std::string& folder, const std::string& copyOf = {}) {
+    const bool made = run_.MakeFolder(folder, copyOf);
     TellFailures();
     return made;
   }
@@ -139,8 +140,9 @@ void ScanV3Phase(ScanLog& log, const LocalPaths& paths) {
 void ScanV4Phase(ScanLog& log, const LocalPaths& paths) {
   for (const auto& name : log.VisibleFiles(paths.v4)) {
     // The V4 save folder is made for the first listed file, whatever its name; the clean-up
-    // below removes it again when nothing was put in it.
-    log.MakeFolderIfMissing(paths.v4Save);
+    // below removes it again when nothing was put in it. It is open to no more than the V4
+    // folder it copies.
+    log.MakeFolderIfMissing(paths.v4Save, paths.v4);
     if (QuillfenSpecific::IsV4File(name)) TakeIfNotTooNew(log, paths.v4, name, paths.v4Save);
   }
 

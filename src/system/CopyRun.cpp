@@ -39,11 +39,11 @@ bool CopyRun::CopyFile(const std::string& source, const std::string& destination
   return true;
 }
 
-bool CopyRun::MakeFolder(const std::string& folder) {
+bool CopyRun::MakeFolder(const std::string& folder, const std::string& copyOf) {
   const std::string failure = FailureText::kMakeFolder + folder;
   // A folder that could not be made is not tried again for each file meant for it.
   if (Noted(failure)) return false;
-  if (FolderExists(folder) || WindowsApi::MakeFolder(folder)) return true;
+  if (FolderExists(folder) || WindowsApi::MakeFolder(folder, copyOf)) return true;
   Failed(folder, failure, false);
   return false;
 }

@@ -48,7 +48,8 @@ class CopyRun {
   bool CopyFile(const std::string& source, const std::string& destination,
                 const std::string& shownAs);
   // Makes one folder when it does not exist yet. False (and a failure noted) when it cannot.
-  bool MakeFolder(const std::string& folder);
+  // `copyOf` names the folder the new one copies, whose access it keeps (WindowsApi.h).
+  bool MakeFolder(const std::string& folder, const std::string& copyOf = {});
   // Removes an empty folder. False (and a failure noted) when it cannot.
   bool RemoveFolder(const std::string& folder);
   // Notes a folder that exists but could not be listed: a failure to read.

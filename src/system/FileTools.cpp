@@ -62,7 +62,8 @@ bool CopyFolderLevel(CopyRun& run, const std::string& source, const std::string&
     return false;
   }
   // Nothing can be copied into a folder that cannot be made.
-  if (!run.MakeFolder(WithoutFinalSeparator(destination))) return false;
+  if (!run.MakeFolder(WithoutFinalSeparator(destination), WithoutFinalSeparator(source)))
+    return false;
   // A destination inside the source must not be copied into itself again and again.
   FirstVisit(destination, visited);
   bool ok = true;

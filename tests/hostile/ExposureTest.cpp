@@ -47,6 +47,42 @@ TEST_F(Exposure, APrivateFileStaysPrivateInTheSaveFolder) {
   EXPECT_EQ(copy.st_mode & 0137, 0u) << std::oct << copy.st_mode;
 }
 
+// A copied folder lets others in no further than its source did; its owner may always write
+// into it, so that a later save still can (read-only media give 0555 folders).
+TEST_F(Exposure, ACopiedFolderIsOpenToNoMoreThanItsSource) {
+  const mode_t mask = umask(022);
+  Inventories();
+  tree.File("c/Program Files/WindowsUpdate/V4/iuhist_catalogAdmin.xml", "c", 2004);
+  tree.File(std::string(kOU) + "private/a.cab", "p", 2003);
+  tree.File(std::string(kOU) + "shared/a.cab", "s", 2003);
+  tree.File(std::string(kOU) + "group/a.cab", "g", 2003);
+  tree.File("c/WUTemp/w.dat", "w", 2002);
+  tree.File("c/WUTemp/private/w.dat", "w", 2002);
+  chmod(tree.Path(std::string(kOU) + "private").c_str(), 0700);
+  chmod(tree.Path(std::string(kOU) + "shared").c_str(), 0555);
+  chmod(tree.Path(std::string(kOU) + "group").c_str(), 0750);
+  chmod(tree.Path("c/WUTemp/private").c_str(), 0700);
+  chmod(tree.Path("c/Program Files/WindowsUpdate/V4").c_str(), 0700);
+  OfficeUpdate();
+  tree.SetTime("c/WUTemp", 2002);
+  Arm();
+  ScanLocal();
+  umask(mask);
+  const auto mode = [&](const std::string& relative) {
+    struct stat info {};
+    EXPECT_EQ(stat(tree.Path("c/CVL_SAVE/" + relative).c_str(), &info), 0) << relative;
+    return info.st_mode & 07777;
+  };
+  EXPECT_EQ(mode("OfficeUpdate/private"), 0700u);
+  EXPECT_EQ(mode("OfficeUpdate/shared"), 0755u);
+  EXPECT_EQ(mode("OfficeUpdate/group"), 0750u);
+  EXPECT_EQ(mode("WUTemp/private"), 0700u);
+  EXPECT_EQ(mode("V4"), 0700u);
+  // The owner can still write into each: a second scan replaces every copy.
+  EXPECT_TRUE(Says(ScanLocal(), {"<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+  EXPECT_EQ(console.Text().find("Could not"), std::string::npos) << console.Text();
+}
+
 TEST_F(Exposure, LinksOutOfTheDriveAndIntoTheMachineAreNotThere) {
   Inventories();
   OfficeUpdate();
