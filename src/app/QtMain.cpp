@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "system/UserDialogs.h"
+#include "system/WindowsApi.h"
 #include "ui/Form.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtToolkit.h"
@@ -16,6 +17,8 @@ int main(int, char** argv) {
   // One main window replaces another; the toolkit ends the program when none is left.
   QApplication::setQuitOnLastWindowClosed(false);
 
+  // Ctrl-C in the terminal that started it, or a request to end, leaves no half-written copy.
+  WindowsApi::RemoveTemporaryOnInterrupt();
   QtUi::QtDialogs dialogs;
   UserDialogs::Scope useDialogs(dialogs);
   QtUi::QtToolkit toolkit(ui::MakeForm);

@@ -5,6 +5,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/RunScan.h"
+#include "system/WindowsApi.h"
 
 int main(int argc, char** argv) {
   // Only the program's name reaches Qt: the options are the parser's alone.
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
     std::fputs(parsed.err.c_str(), stderr);
     return parsed.status;
   }
+  // Ctrl-C, or a request to end, leaves no half-written copy in the save folder.
+  WindowsApi::RemoveTemporaryOnInterrupt();
   return Cli::RunScan(*parsed.request);
 }

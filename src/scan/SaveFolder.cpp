@@ -3,6 +3,7 @@
 #include "scan/QuillfenSpecific.h"
 #include "scan/Resources.h"
 #include "scan/ScanSources.h"
+#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
@@ -118,6 +119,17 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
     // Without the save folder nothing can be saved; say so and stop.
     TellReadFailures(run);
     UserDialogs::ShowMessage(run.SaveFailures().back() + "\n\nNo file has been saved.",
+                             Icon::Critical);
+    return;
+  }
+  // One save at a time into a save folder: another one saving there now would replace this
+  // one's files in silence, or this one its.
+  const auto hold = WindowsApi::HoldSaveFolder(saveFolder);
+  if (!hold) {
+    TellReadFailures(run);
+    UserDialogs::ShowMessage(std::string(FailureText::kFolderInUse) + saveFolder +
+                                 FailureText::kFolderInUseEnd +
+                                 " Please try again once it has finished.\n\nNo file has been saved.",
                              Icon::Critical);
     return;
   }

@@ -7,6 +7,7 @@
 #include "scan/ScanOptions.h"
 #include "scan/ScanSources.h"
 #include "scan/TimeTools.h"
+#include "system/FailureText.h"
 #include "system/FileTools.h"
 #include "system/TextTools.h"
 #include "system/WindowsApi.h"
@@ -236,6 +237,14 @@ void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton,
   // Without the save folder nothing can be saved: its line and a closing one end the scan.
   if (!log.MakeFolderIfMissing(paths.save)) {
     log.Line("Scan aborted. The save folder could not be made.");
+    return;
+  }
+  // One save at a time into a save folder: another scan saving there now would replace this
+  // one's files in silence, or this one its.
+  const auto hold = WindowsApi::HoldSaveFolder(paths.save);
+  if (!hold) {
+    log.Line(std::string(FailureText::kFolderInUse) + paths.save + FailureText::kFolderInUseEnd);
+    log.Line("Scan aborted.");
     return;
   }
   if (scanV3) ScanV3Phase(log, paths);

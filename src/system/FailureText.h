@@ -17,4 +17,9 @@ inline constexpr const char* kReplaceFile = "Could not replace file: ";
 inline constexpr const char* kCaseTwin =
     " (its name differs only in case from a file saved already)";
 
+// Another scan (another window, another program) is saving into the same save folder, and
+// went on for longer than a save waits.
+inline constexpr const char* kFolderInUse = "Another scan is saving into ";
+inline constexpr const char* kFolderInUseEnd = " at this moment.";
+
 }  // namespace FailureText

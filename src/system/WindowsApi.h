@@ -6,6 +6,7 @@
 // system. Names deliberately differ from the Win32 ones, so that <windows.h> macros
 // (CopyFile -> CopyFileA, ...) never rename them in one translation unit and not in another.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -98,6 +99,21 @@ bool DeleteOneFile(const std::string& path);
 // written beside and renamed into place, so a failure never leaves a half-written file and
 // never harms an older one. Returns false when it cannot be written whole.
 bool WriteWholeFile(const std::string& path, const unsigned char* data, std::size_t size);
+
+// One save at a time into a save folder: a hold on it lasts until the returned object goes.
+// Another save into the same folder (another window, another program) is waited for a few
+// seconds; null when it still holds the folder then. Where a hold cannot be taken (a file
+// system without locks; Windows 95 and 98 have no lock for a folder, so the Win32 host holds
+// nothing) the object holds nothing and the save goes on as before.
+struct FolderHold {
+  virtual ~FolderHold() = default;
+};
+std::unique_ptr<FolderHold> HoldSaveFolder(const std::string& folder);
+
+// Makes an interrupt (Ctrl-C, a request to end) first remove the temporary file being
+// written, so no half-written copy is left behind; the program then ends as the interrupt
+// asks. Called once, at the start of the program.
+void RemoveTemporaryOnInterrupt();
 
 // The bytes of the program's built-in resource of type "CUSTOM" with this identifier (101: the
 // README text); empty when the program holds no such resource.

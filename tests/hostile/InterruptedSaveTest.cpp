@@ -141,6 +141,42 @@ TEST_F(InterruptedSave, ASweepByAnotherUserLeavesWhatALiveProcessWrites) {
   EXPECT_FALSE(tree.Exists("e/sweep/" + dead));
 }
 
+// Ctrl-C (SIGINT) or a request to end (SIGTERM) in the middle of a copy: the temporary file
+// goes with the program, which ends by that signal.
+TEST_F(InterruptedSave, AnInterruptMidCopyLeavesNoTemporaryAndEndsByItsSignal) {
+  tree.File("e/big.cab", std::string(200 << 20, 'b'), 2001);
+  tree.Folder("e/out");
+  Arm();
+  for (int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    int caught = 0;
+    // The copy must be caught with its temporary on disk; a try that ends first proves nothing.
+    for (int attempt = 0; attempt < 20 && caught == 0; ++attempt) {
+      std::filesystem::remove(tree.Path("e/out/big.cab"));
+      std::fflush(stdout);
+      const pid_t child = fork();
+      if (child == 0) {
+        WindowsApi::RemoveTemporaryOnInterrupt();
+        _exit(WindowsApi::CopyFileReplacing("E:\\big.cab", "E:\\out\\big.cab") ? 0 : 1);
+      }
+      bool seen = false;
+      for (int poll = 0; poll < 20000 && !seen; ++poll) {
+        for (const auto& entry : std::filesystem::directory_iterator(tree.Path("e/out")))
+          seen = seen || entry.path().filename().string().rfind(".quillfen-", 0) == 0;
+        if (!seen) std::this_thread::sleep_for(std::chrono::microseconds(100));
+      }
+      if (seen) kill(child, signal);
+      int status = 0;
+      waitpid(child, &status, 0);
+      if (!seen || !WIFSIGNALED(status)) continue;  // ended before it was caught
+      EXPECT_EQ(WTERMSIG(status), signal);
+      EXPECT_EQ(Saved("e/out"), "");  // no temporary, and no copy under its name
+      ++caught;
+    }
+    EXPECT_EQ(caught, 1) << "no copy was caught with its temporary on disk";
+  }
+}
+
 TEST_F(InterruptedSave, AFullDiskMidFileLeavesTheOlderCopyWhole) {
   tree.File("c/Program Files/WindowsUpdate/small.w98", "small", 2004);
   tree.File("c/Program Files/WindowsUpdate/big.w98", std::string(300 * 1024, 'b'), 2004);

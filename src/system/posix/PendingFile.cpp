@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,9 +16,39 @@
 #include <set>
 #include <tuple>
 
+#include "system/WindowsApi.h"
 #include "system/posix/NameIndex.h"
 
 namespace PosixHost {
+namespace {
+
+// The temporary being written, for an interrupt to remove before the program ends. Only the
+// signal handler reads it: `set` is cleared before the rest changes and set after.
+struct InFlight {
+  volatile sig_atomic_t set = 0;
+  int folder = -1;
+  char name[64] = {};
+};
+InFlight inFlight;
+
+void NoteInFlight(int folder, const char* name) {
+  inFlight.set = 0;
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  inFlight.folder = folder;
+  std::snprintf(inFlight.name, sizeof inFlight.name, "%s", name);
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  inFlight.set = 1;
+}
+
+void ClearInFlight() { inFlight.set = 0; }
+
+extern "C" void RemoveInFlight(int signal) {
+  if (inFlight.set) unlinkat(inFlight.folder, inFlight.name, 0);
+  // The handler was reset as it ran: raised again, the signal ends the program as it asks.
+  raise(signal);
+}
+
+}  // namespace
 
 PendingFile::~PendingFile() { Abandon(); }
 
@@ -30,6 +61,8 @@ bool PendingFile::Create(const Level& folder, const std::string& finalName, mode
     char name[64];
     std::snprintf(name, sizeof name, ".quillfen-%ld-%u.tmp", static_cast<long>(getpid()),
                   counter++);
+    // Noted before it exists: an interrupt the moment it is made still finds it.
+    NoteInFlight(folder.fd.get(), name);
     const int fd = openat(folder.fd.get(), name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
                           mode);
     if (fd >= 0) {
@@ -39,6 +72,7 @@ bool PendingFile::Create(const Level& folder, const std::string& finalName, mode
       final_ = finalName;
       return true;
     }
+    ClearInFlight();
     if (errno != EEXIST) return false;
   }
   return false;
@@ -52,9 +86,11 @@ bool PendingFile::Commit() {
   // close can report a write the file system could not complete (quota, network disks).
   if (close(fd) != 0 || renameat(at, temporary_.c_str(), at, final_.c_str()) != 0) {
     unlinkat(at, temporary_.c_str(), 0);
+    ClearInFlight();
     temporary_.clear();
     return false;
   }
+  ClearInFlight();
   temporary_.clear();
   NoteCreated(folder_, final_);
   return true;
@@ -64,6 +100,7 @@ void PendingFile::Abandon() {
   if (fd_ >= 0) close(fd_);
   fd_ = -1;
   if (!temporary_.empty()) unlinkat(folder_.fd.get(), temporary_.c_str(), 0);
+  if (!temporary_.empty()) ClearInFlight();
   temporary_.clear();
 }
 
@@ -135,6 +172,14 @@ void SweepStalePendingFiles(const Level& folder) {
   closedir(dir);
 }
 
+void RemoveTemporaryOnInterrupts() {
+  struct sigaction action {};
+  action.sa_handler = RemoveInFlight;
+  action.sa_flags = SA_RESETHAND;
+  sigemptyset(&action.sa_mask);
+  for (int signal : {SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
+}
+
 bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
   while (size > 0) {
     const ssize_t wrote = write(fd, data, size);
@@ -147,3 +192,9 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
 }
 
 }  // namespace PosixHost
+
+namespace WindowsApi {
+
+void RemoveTemporaryOnInterrupt() { PosixHost::RemoveTemporaryOnInterrupts(); }
+
+}  // namespace WindowsApi

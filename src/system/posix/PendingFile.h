@@ -34,6 +34,10 @@ class PendingFile {
   std::string final_;
 };
 
+// SIGINT and SIGTERM first remove the temporary being written, then end the program as they
+// ask.
+void RemoveTemporaryOnInterrupts();
+
 // Writes every byte, going on after interrupted and short writes.
 bool WriteAll(int fd, const unsigned char* data, std::size_t size);
 
