@@ -5,6 +5,7 @@
 #include "scan/ScanSources.h"
 #include "system/FailureText.h"
 #include "system/FileTools.h"
+#include "system/FolderCopy.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
 #include "system/WindowsApi.h"

@@ -9,6 +9,7 @@
 #include "scan/TimeTools.h"
 #include "system/FailureText.h"
 #include "system/FileTools.h"
+#include "system/FolderCopy.h"
 #include "system/TextTools.h"
 #include "system/WindowsApi.h"
 #include "system/WindowsTools.h"

@@ -1,10 +1,8 @@
 #include "system/FileTools.h"
 
-#include <set>
-
+#include "system/FolderVisits.h"
 #include "system/TextTools.h"
 #include "system/UserDialogs.h"
-#include "system/WindowsTools.h"
 
 namespace FileTools {
 namespace {
@@ -16,70 +14,14 @@ bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
 // Folder operations take their argument with or without a final "\" and build child paths by
 // plain concatenation.
+using TextTools::IsDriveRoot;
 using TextTools::WithFinalSeparator;
+using TextTools::WithoutFinalSeparator;
 
-bool HasDirectoryBit(std::uint32_t attributes) {
-  return attributes != WindowsApi::kInvalidAttributes && (attributes & kAttrDirectory) != 0;
-}
-
-// The folders a recursion has entered, so that no folder is entered twice (a link back to an
-// ancestor would otherwise never end).
-using Visited = std::set<WindowsApi::EntryId>;
-
-bool FirstVisit(const std::string& folder, Visited& visited) {
-  const auto id = WindowsApi::EntryIdentity(folder);
-  return !id || visited.insert(*id).second;
-}
-
-// "C:\" (or "C:"): the one folder that lists no "." and "..".
-bool IsDriveRoot(const std::string& folder) {
-  return folder.size() <= 3 && folder.size() >= 2 && folder[1] == ':' &&
-         (folder.size() == 2 || folder[2] == '\\');
-}
 
 // A drive root whose listing gave nothing: empty, or refused (then it was not read).
 bool IsEmptyDriveRoot(const std::string& folder) {
   return IsDriveRoot(folder) && WindowsApi::CanListFolder(folder);
-}
-
-std::string WithoutFinalSeparator(const std::string& folder) {
-  return IsDriveRoot(folder) || !TextTools::EndsWith(folder, "\\")
-             ? folder
-             : folder.substr(0, folder.size() - 1);
-}
-
-// One level of a folder copy. It goes on with the remaining files and subfolders past a
-// failure, so one locked file never costs the user the rest; all files of a folder are
-// copied before its subfolders.
-bool CopyFolderLevel(CopyRun& run, const std::string& source, const std::string& destination,
-                     Visited& visited) {
-  if (!FirstVisit(source, visited)) return true;  // entered already through another path
-  std::vector<FindData> entries;
-  if (ReadFolder(source, Mask::FilesAndFolders, entries) != Read::Listed) {
-    // A source that vanished since it was found is as unreadable as one that cannot be
-    // listed: either way its files are not saved, and no empty copy of it is made.
-    run.CannotRead(WithoutFinalSeparator(source));
-    return false;
-  }
-  // Nothing can be copied into a folder that cannot be made.
-  if (!run.MakeFolder(WithoutFinalSeparator(destination), WithoutFinalSeparator(source)))
-    return false;
-  // A destination inside the source must not be copied into itself again and again.
-  FirstVisit(destination, visited);
-  bool ok = true;
-  // The listing carries each entry's attributes, so no entry is looked up a second time.
-  for (const FindData& entry : entries) {
-    if (HasDirectoryBit(entry.attributes)) continue;
-    if (!run.CopyFile(source + entry.name, destination + entry.name, source + entry.name))
-      ok = false;
-  }
-  for (const FindData& entry : entries) {
-    if (!HasDirectoryBit(entry.attributes)) continue;
-    if (!CopyFolderLevel(run, source + entry.name + "\\", destination + entry.name + "\\",
-                         visited))
-      ok = false;
-  }
-  return ok;
 }
 
 }  // namespace
@@ -119,13 +61,13 @@ Read ReadFolder(const std::string& folder, Mask mask, std::vector<FindData>& ent
 bool FileExists(const std::string& path) { return !ListVisible(path, Mask::Files).empty(); }
 
 bool FolderExists(const std::string& path) {
-  return HasDirectoryBit(WindowsApi::FileAttributes(path));
+  return IsFolderAttributes(WindowsApi::FileAttributes(path));
 }
 
 namespace {
 
-void CountLevel(const std::string& base, bool recurse, Visited& visited, FileCount& count) {
-  if (!FirstVisit(base, visited)) return;
+void CountLevel(const std::string& base, bool recurse, FolderVisits& visited, FileCount& count) {
+  if (!visited.First(base)) return;
   std::vector<FindData> entries;
   // Counting needs names and the folder bit alone (hidden and system files count too).
   if (!WindowsApi::ListFolder(base + "*.*", entries, WindowsApi::Facts::Kind)) {
@@ -151,7 +93,7 @@ void CountLevel(const std::string& base, bool recurse, Visited& visited, FileCou
 FileCount CountFilesIn(const std::string& folder, bool recurse) {
   const std::string base = WithFinalSeparator(folder);
   if (!FolderExists(base)) return {-1, {}};
-  Visited visited;
+  FolderVisits visited;
   FileCount count;
   CountLevel(base, recurse, visited, count);
   return count;
@@ -170,30 +112,13 @@ int FolderYear(const std::string& folder) {
 
 FileDate ReadFileYear(const std::string& path) {
   if (!FileExists(path)) return {};
-  if (HasDirectoryBit(WindowsApi::FileAttributes(path))) return {};
+  if (IsFolderAttributes(WindowsApi::FileAttributes(path))) return {};
   const auto modified = WindowsApi::ModifiedTime(path);
   if (!modified) return {-1, true};
   return {modified->year, false};
 }
 
 int FileYear(const std::string& path) { return ReadFileYear(path).year; }
-
-bool CopyFolderInto(CopyRun& run, const std::string& source, const std::string& destination) {
-  Visited visited;
-  return CopyFolderLevel(run, WithFinalSeparator(source), WithFinalSeparator(destination),
-                         visited);
-}
-
-void TellCopyFolderFailed() {
-  UserDialogs::ShowMessage("Error copying directory", UserDialogs::Icon::Exclamation);
-}
-
-bool CopyFolder(const std::string& source, const std::string& destination) {
-  CopyRun run;
-  const bool ok = CopyFolderInto(run, source, destination);
-  if (!ok) TellCopyFolderFailed();
-  return ok;
-}
 
 void OpenInShell(const std::string& path) { UserDialogs::Current().OpenInShell(path); }
 
@@ -206,21 +131,8 @@ std::string LastPathPart(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-std::string GetProgramFilesDir() {
-  WindowsApi::RegistryKey* key = nullptr;
-  if (WindowsApi::OpenMachineKey("Software\\Microsoft\\Windows\\CurrentVersion", key) !=
-      WindowsApi::kErrorSuccess) {
-    return "(Error opening key)";
-  }
-  char buffer[260] = {};
-  std::uint32_t size = sizeof buffer;
-  std::uint32_t type = 0;
-  const long result = WindowsApi::QueryKeyValue(key, "ProgramFilesDir", type, buffer, size);
-  WindowsApi::CloseKey(key);
-  if (result != WindowsApi::kErrorSuccess || type != WindowsApi::kRegSz) {
-    return "(Failed to read value)";
-  }
-  return WindowsTools::TrimAtNull(std::string(buffer, sizeof buffer));
+bool IsFolderAttributes(std::uint32_t attributes) {
+  return attributes != WindowsApi::kInvalidAttributes && (attributes & kAttrDirectory) != 0;
 }
 
 }  // namespace FileTools

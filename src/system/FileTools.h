@@ -1,10 +1,10 @@
 #pragma once
 // File and folder operations every scan and several windows use. Stateless: each call
 // stands alone, and none disturbs a listing its caller is walking.
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "system/CopyRun.h"
 #include "system/WindowsApi.h"
 
 namespace FileTools {
@@ -50,12 +50,9 @@ struct FileDate {
 FileDate ReadFileYear(const std::string& path);
 // Copies a folder tree (visible entries only), replacing files of the same name. Goes on
 // past a failure; when anything could not be made, read or copied it shows one
-// "Error copying directory" box and returns false.
+// "Error copying directory" box and returns false. (FolderCopy.cpp, with the copy as a step of
+// a larger run.)
 bool CopyFolder(const std::string& source, const std::string& destination);
-// The same copy as one step of a larger run: failures go to the run and no box is shown.
-bool CopyFolderInto(CopyRun& run, const std::string& source, const std::string& destination);
-// The box CopyFolder shows when a copy did not succeed whole.
-void TellCopyFolderFailed();
 // Opens a path in the desktop's shell; the outcome is not examined.
 void OpenInShell(const std::string& path);
 // The folder picker (every caller passes owner 0): the chosen folder, or empty text.
@@ -63,7 +60,9 @@ std::string BrowseForFolder(long owner, const std::string& prompt);
 // The part after the last "\" (the whole path when it holds none).
 std::string LastPathPart(const std::string& path);
 // This computer's Program Files folder from the registry, or "(Error opening key)" /
-// "(Failed to read value)".
+// "(Failed to read value)". (ProgramFilesDir.cpp)
 std::string GetProgramFilesDir();
+// Whether listed attributes are a folder's (and not the invalid ones of a failed call).
+bool IsFolderAttributes(std::uint32_t attributes);
 
 }  // namespace FileTools

@@ -27,4 +27,14 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   return WithFinalSeparator(folder) + name;
 }
 
+bool IsDriveRoot(const std::string& folder) {
+  return folder.size() <= 3 && folder.size() >= 2 && folder[1] == ':' &&
+         (folder.size() == 2 || folder[2] == '\\');
+}
+
+std::string WithoutFinalSeparator(const std::string& folder) {
+  return IsDriveRoot(folder) || !EndsWith(folder, "\\") ? folder
+                                                        : folder.substr(0, folder.size() - 1);
+}
+
 }  // namespace TextTools

@@ -1,5 +1,6 @@
 // File tools over a real temporary tree seen as drive R:.
 #include "system/FileTools.h"
+#include "system/FolderCopy.h"
 
 #include <gtest/gtest.h>
 

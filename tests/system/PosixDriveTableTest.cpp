@@ -4,6 +4,7 @@
 #include "support/TempTree.h"
 #include "system/WindowsApi.h"
 #include "system/posix/DriveTable.h"
+#include "system/posix/MountTable.h"
 
 namespace {
 

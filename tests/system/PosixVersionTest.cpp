@@ -4,7 +4,7 @@
 #include "support/TempTree.h"
 #include "system/WindowsApi.h"
 #include "system/WindowsTools.h"
-#include "system/posix/Version.h"
+#include "system/posix/VersionText.h"
 
 namespace {
 

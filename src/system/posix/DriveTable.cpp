@@ -11,9 +11,9 @@
 #include <mutex>
 
 #include "system/posix/AsciiText.h"
-#include "system/posix/MountFields.h"
 #include "system/posix/MountTable.h"
 #include "system/posix/MachineArea.h"
+#include "system/posix/NativePath.h"
 
 namespace PosixHost {
 namespace {
@@ -22,24 +22,6 @@ std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
-}
-
-bool HasLetter(const DriveList& drives, char letter) {
-  for (const Drive& drive : drives)
-    if (drive.letter == letter) return true;
-  return false;
-}
-
-void SortByLetter(DriveList& drives) {
-  std::sort(drives.begin(), drives.end(),
-            [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
-}
-
-// Windows kinds of file system an old disk may carry.
-bool IsWindowsKind(std::string_view kind) {
-  for (std::string_view known : {"vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk"})
-    if (kind == known) return true;
-  return false;
 }
 
 // The drives whose folders exist and are no part of the running machine's own areas, each with
@@ -69,16 +51,6 @@ DriveList UsableDrives(DriveList drives, std::vector<std::string>& problems) {
 }
 
 }  // namespace
-
-std::string TidyNativeFolder(std::string_view path) {
-  std::string out;
-  for (char c : path) {
-    if (c == '/' && !out.empty() && out.back() == '/') continue;
-    out += c;
-  }
-  while (out.size() > 1 && out.back() == '/') out.pop_back();
-  return out;
-}
 
 DriveList ParseDriveList(std::string_view text, std::vector<std::string>& problems) {
   DriveList drives;
@@ -113,30 +85,6 @@ DriveList ParseDriveList(std::string_view text, std::vector<std::string>& proble
 DriveList ParseDriveList(std::string_view text) {
   std::vector<std::string> ignored;
   return ParseDriveList(text, ignored);
-}
-
-DriveList DrivesFromMounts(std::string_view mountsText) {
-  DriveList drives{{'Z', "/", "/"}};
-  char next = 'C';
-  while (!mountsText.empty()) {
-    const std::size_t cut = mountsText.find('\n');
-    const std::string_view line = mountsText.substr(0, cut);
-    mountsText = cut == std::string_view::npos ? std::string_view() : mountsText.substr(cut + 1);
-
-    const auto fields = MountFields(line);
-    if (fields.size() < 3 || !IsWindowsKind(fields[2])) continue;
-    const std::string mountPoint = TidyNativeFolder(DecodeMountField(fields[1]));
-    if (mountPoint.empty() || mountPoint.front() != '/') continue;
-    // A folder mounted over twice is still one drive.
-    bool known = false;
-    for (const Drive& drive : drives) known = known || drive.root == mountPoint;
-    if (known) continue;
-    while (next <= 'Z' && HasLetter(drives, next)) ++next;
-    if (next > 'Z') break;  // out of letters, as on Windows
-    drives.push_back({next, mountPoint, mountPoint});
-  }
-  SortByLetter(drives);
-  return drives;
 }
 
 std::shared_ptr<const DriveList> CurrentDrives() {

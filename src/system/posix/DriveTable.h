@@ -6,14 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "system/posix/Drive.h"
+
 namespace PosixHost {
 
-struct Drive {
-  char letter = 'C';  // upper case
-  std::string root;   // absolute, without a final "/" (except "/" itself), as configured
-  std::string real;   // the same folder without links: where what the drive reaches is judged
-};
-using DriveList = std::vector<Drive>;  // in letter order
 
 // QUILLFEN_DRIVES text, "C=/srv/win98;D=/media/old": exactly these drives. Entries that are
 // not a letter (an optional ":"), "=" and an absolute folder, with no blank around the "=",
@@ -22,9 +18,6 @@ using DriveList = std::vector<Drive>;  // in letter order
 DriveList ParseDriveList(std::string_view text, std::vector<std::string>& problems);
 DriveList ParseDriveList(std::string_view text);
 
-// The machine's own drives from a mount table in /proc/self/mounts form: Z: is "/", and each
-// file system of a Windows kind gets the next free letter from C:, in mount order.
-DriveList DrivesFromMounts(std::string_view mountsText);
 
 // The table in force: QUILLFEN_DRIVES when it is set (read on every call), else the mounts.
 // A QUILLFEN_DRIVES entry that cannot be used (malformed, a letter given twice, no such folder,
@@ -36,8 +29,5 @@ std::shared_ptr<const DriveList> CurrentDrives();
 std::optional<Drive> FindDrive(char letter);
 // Its folder, as configured.
 std::optional<std::string> DriveRoot(char letter);
-
-// "/a//b/" -> "/a/b": the spelling the table and prefix matching rely on.
-std::string TidyNativeFolder(std::string_view path);
 
 }  // namespace PosixHost

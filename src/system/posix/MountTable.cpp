@@ -8,11 +8,19 @@
 #include <string>
 
 #include "system/posix/MountFields.h"
+#include "system/posix/NativePath.h"
 
 namespace PosixHost {
 namespace {
 
 constexpr const char* kMounts = "/proc/self/mounts";
+
+// Windows kinds of file system an old disk may carry.
+bool IsWindowsKind(std::string_view kind) {
+  for (std::string_view known : {"vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk"})
+    if (kind == known) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -41,6 +49,30 @@ std::shared_ptr<const DriveList> DrivesOfMachine() {
     return result;
   }
   return cached;
+}
+
+DriveList DrivesFromMounts(std::string_view mountsText) {
+  DriveList drives{{'Z', "/", "/"}};
+  char next = 'C';
+  while (!mountsText.empty()) {
+    const std::size_t cut = mountsText.find('\n');
+    const std::string_view line = mountsText.substr(0, cut);
+    mountsText = cut == std::string_view::npos ? std::string_view() : mountsText.substr(cut + 1);
+
+    const auto fields = MountFields(line);
+    if (fields.size() < 3 || !IsWindowsKind(fields[2])) continue;
+    const std::string mountPoint = TidyNativeFolder(DecodeMountField(fields[1]));
+    if (mountPoint.empty() || mountPoint.front() != '/') continue;
+    // A folder mounted over twice is still one drive.
+    bool known = false;
+    for (const Drive& drive : drives) known = known || drive.root == mountPoint;
+    if (known) continue;
+    while (next <= 'Z' && HasLetter(drives, next)) ++next;
+    if (next > 'Z') break;  // out of letters, as on Windows
+    drives.push_back({next, mountPoint, mountPoint});
+  }
+  SortByLetter(drives);
+  return drives;
 }
 
 }  // namespace PosixHost

@@ -12,7 +12,7 @@
 
 #include "system/posix/AsciiText.h"
 #include "system/posix/PathText.h"
-#include "system/posix/Walk.h"
+#include "system/posix/Level.h"
 
 namespace PosixHost {
 namespace {

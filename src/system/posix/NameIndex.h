@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-namespace PosixHost {
+#include "system/posix/Level.h"
 
-struct Level;
+namespace PosixHost {
 
 // Names in the open folder equal to `name` without regard to ASCII case (the exact spelling
 // left out), Windows-expressible ones only, in byte order.

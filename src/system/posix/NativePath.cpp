@@ -20,4 +20,14 @@ bool IsInside(std::string_view path, std::string_view folder) {
          (path.size() == folder.size() || path[folder.size()] == '/');
 }
 
+std::string TidyNativeFolder(std::string_view path) {
+  std::string out;
+  for (char c : path) {
+    if (c == '/' && !out.empty() && out.back() == '/') continue;
+    out += c;
+  }
+  while (out.size() > 1 && out.back() == '/') out.pop_back();
+  return out;
+}
+
 }  // namespace PosixHost

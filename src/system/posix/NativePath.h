@@ -9,6 +9,8 @@ namespace PosixHost {
 std::string JoinNative(const std::string& folder, std::string_view name);
 // The folder that holds an absolute native path; "/" for what lies at the top.
 std::string ParentOfNative(const std::string& native);
+// "/a//b/" -> "/a/b": the spelling the drive table and prefix matching rely on.
+std::string TidyNativeFolder(std::string_view path);
 // Whether a path is `folder` or lies below it (both without a final "/", "/" excepted).
 bool IsInside(std::string_view path, std::string_view folder);
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "system/posix/Version.h"
+#include "system/posix/VersionText.h"
 
 namespace PosixHost {
 namespace {

@@ -15,21 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include "system/posix/DriveTable.h"
-#include "system/posix/FileId.h"
-#include "system/posix/Handle.h"
+#include "system/posix/Drive.h"
+#include "system/posix/Level.h"
 
 namespace PosixHost {
 
-// One folder or file of a walk, held open (O_PATH).
-struct Level {
-  Handle fd;
-  std::string name;  // its name in the level above, as spelt on disk; empty for a drive root
-  struct stat info {};
-  FileId Id() const { return FileId::Of(info); }
-};
-// From a drive's root folder down to an entry: each level the real folder of the next.
-using Chain = std::vector<Level>;
 
 // The chain of the drive's root folder alone; empty when it cannot be opened or lies in the
 // machine's own areas.

@@ -1,6 +1,6 @@
 #pragma once
-// The version record the host reports: from QUILLFEN_WINVER text, else from the registry of
-// the Windows it shows (RegistryVersion.h).
+// Version records written as text: QUILLFEN_WINVER's form, and the registry's dotted numbers
+// and service-pack text.
 #include <cstdint>
 #include <optional>
 #include <string_view>
