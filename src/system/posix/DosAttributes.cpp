@@ -11,7 +11,6 @@
 
 #include <cerrno>
 #include <map>
-#include <mutex>
 #include <vector>
 
 namespace PosixHost {
@@ -72,9 +71,7 @@ std::optional<std::uint32_t> ReadNtfsAttributes(const EntryPlace& place) {
 }  // namespace
 
 FsKind FsKindOf(int fd, dev_t device) {
-  static std::mutex guard;
   static std::map<dev_t, FsKind> known;
-  std::lock_guard<std::mutex> lock(guard);
   if (auto found = known.find(device); found != known.end()) return found->second;
   struct statfs info;
   const FsKind kind = fstatfs(fd, &info) == 0 ? KindOfMagic(info.f_type) : FsKind::Other;

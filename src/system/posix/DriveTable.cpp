@@ -8,7 +8,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
 
 #include "system/posix/AsciiText.h"
 #include "system/posix/MountTable.h"
@@ -94,11 +93,9 @@ std::shared_ptr<const DriveList> CurrentDrives() {
   // Parsed once per distinct value (tests change the variable between cases), and said once.
   // While a named folder is missing, the table is looked at again on every call, so a disk
   // mounted after the program started still becomes its drive.
-  static std::mutex guard;
   static std::string cachedText;
   static DriveList named;
   static std::shared_ptr<const DriveList> cached;
-  std::lock_guard<std::mutex> lock(guard);
   const bool fresh = !cached || cachedText != setting;
   if (!fresh && cached->size() == named.size()) return cached;
   std::vector<std::string> problems;

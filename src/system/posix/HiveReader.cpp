@@ -7,7 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -42,8 +41,9 @@ class Descriptor {
 
 // Says once that the reader cannot be started: every registry read then fails.
 void TellCannotStart(const std::string& program, int error) {
-  static std::atomic<bool> told{false};
-  if (told.exchange(true)) return;
+  static bool told = false;
+  if (told) return;
+  told = true;
   if (program.empty())
     std::fprintf(stderr, "quillfen: the registry reader quillfen-read-hive is not installed "
                          "with the program: no registry file can be read\n");

@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
-#include <mutex>
 #include <set>
 #include <string>
 
@@ -57,7 +56,6 @@ class Mounts {
   }
 
   bool IsMachine(int fd, dev_t device) {
-    std::lock_guard<std::mutex> lock(guard_);
     Refresh();
     if (machineDevices_.count(device)) return true;
     auto known = kinds_.find(device);
@@ -108,7 +106,6 @@ class Mounts {
     });
   }
 
-  std::mutex guard_;
   int table_ = -1;
   bool read_ = false;
   std::chrono::steady_clock::time_point lastLook_;

@@ -4,7 +4,6 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <mutex>
 #include <string>
 
 #include "system/posix/MountFields.h"
@@ -27,10 +26,8 @@ bool IsWindowsKind(std::string_view kind) {
 std::shared_ptr<const DriveList> DrivesOfMachine() {
   // Reading the table costs far more than a path lookup, so it is read again only when a poll
   // of the open table says the mounts changed (the kernel flags that with POLLPRI).
-  static std::mutex guard;
   static int fd = -1;
   static std::shared_ptr<const DriveList> cached;
-  std::lock_guard<std::mutex> lock(guard);
 
   if (fd < 0) fd = open(kMounts, O_RDONLY | O_CLOEXEC);
   bool changed = !cached;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <list>
-#include <mutex>
 #include <unordered_map>
 
 #include "system/posix/AsciiText.h"
@@ -21,17 +20,13 @@ constexpr std::size_t kFoldersKept = 8;
 constexpr std::size_t kIndexedFrom = 128;  // names
 
 struct Stamp {
-  dev_t device = 0;
-  ino_t inode = 0;
+  FileId id;
   timespec modified{};
   timespec changed{};
 
-  static Stamp Of(const struct stat& info) {
-    return {info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
-  }
+  static Stamp Of(const struct stat& info) { return {FileId::Of(info), info.st_mtim, info.st_ctim}; }
   bool operator==(const Stamp& other) const {
-    return device == other.device && inode == other.inode &&
-           modified.tv_sec == other.modified.tv_sec &&
+    return id == other.id && modified.tv_sec == other.modified.tv_sec &&
            modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
            changed.tv_nsec == other.changed.tv_nsec;
   }
@@ -56,7 +51,6 @@ struct FolderIndex {
   }
 };
 
-std::mutex guard;
 std::list<FolderIndex> folders;  // most recently used first
 
 bool CurrentStamp(const Level& folder, Stamp& stamp) {
@@ -94,7 +88,6 @@ bool Build(const Level& folder, FolderIndex& index) {
 }
 
 void Update(const Level& folder, const std::string& name, bool created) {
-  std::lock_guard<std::mutex> lock(guard);
   auto found = Find(folder.Id());
   if (found == folders.end()) return;
   Stamp now;
@@ -110,7 +103,6 @@ void Update(const Level& folder, const std::string& name, bool created) {
 }  // namespace
 
 std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view name) {
-  std::lock_guard<std::mutex> lock(guard);
   Stamp now;
   if (!CurrentStamp(folder, now)) return {};
   auto found = Find(folder.Id());

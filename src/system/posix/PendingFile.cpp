@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
 #include <set>
 #include <tuple>
 
@@ -53,7 +52,7 @@ extern "C" void RemoveInFlight(int signal) {
 PendingFile::~PendingFile() { Abandon(); }
 
 bool PendingFile::Create(const Level& folder, const std::string& finalName, mode_t mode) {
-  static std::atomic<unsigned> counter{0};
+  static unsigned counter = 0;
   Abandon();
   SweepStalePendingFiles(folder);
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -139,21 +138,17 @@ bool IsPendingFileName(std::string_view name) { return PendingProcess(name) > 0;
 void SweepStalePendingFiles(const Level& folder) {
   // A folder is known by device, inode and birth time: an inode number alone may come back
   // for a new folder once an old one is removed.
-  using FolderKey = std::tuple<dev_t, ino_t, std::int64_t, std::uint32_t>;
-  static std::mutex guard;
+  using FolderKey = std::tuple<FileId, std::int64_t, std::uint32_t>;
   static std::set<FolderKey> swept;
   struct statx info;
   if (statx(folder.fd.get(), "", AT_EMPTY_PATH, STATX_TYPE | STATX_INO | STATX_BTIME, &info) != 0 ||
       !S_ISDIR(info.stx_mode))
     return;
   const bool born = info.stx_mask & STATX_BTIME;
-  const FolderKey key{makedev(info.stx_dev_major, info.stx_dev_minor), info.stx_ino,
+  const FolderKey key{FileId{makedev(info.stx_dev_major, info.stx_dev_minor), info.stx_ino},
                       born ? info.stx_btime.tv_sec : 0, born ? info.stx_btime.tv_nsec : 0};
-  {
-    // Once a folder is swept, each further file written into it costs this one look.
-    std::lock_guard<std::mutex> lock(guard);
-    if (!swept.insert(key).second) return;
-  }
+  // Once a folder is swept, each further file written into it costs this one look.
+  if (!swept.insert(key).second) return;
   const int fd = openat(folder.fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   DIR* dir = fdopendir(fd);

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 #include "system/WindowsApi.h"
 #include "system/posix/AsciiText.h"
 #include "system/posix/HiveFiles.h"
 #include "system/posix/HiveReader.h"
+#include "system/posix/FileId.h"
 #include "system/posix/OpenedFile.h"
 #include "system/posix/RegistryFile.h"
 
@@ -23,15 +23,13 @@ constexpr off_t kLargestExport = 64 << 20;  // far beyond any export of one mach
 
 struct FileStamp {
   std::string path;
-  dev_t device = 0;
-  ino_t inode = 0;
+  FileId id;
   off_t size = 0;
   timespec modified{};
 
   bool operator==(const FileStamp& other) const {
-    return path == other.path && device == other.device && inode == other.inode &&
-           size == other.size && modified.tv_sec == other.modified.tv_sec &&
-           modified.tv_nsec == other.modified.tv_nsec;
+    return path == other.path && id == other.id && size == other.size &&
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
   }
 };
 
@@ -41,12 +39,10 @@ std::shared_ptr<const RegistryTree> LoadedExport(const std::string& path) {
   const std::optional<OpenedFile> file = OpenRegularFile(path, kLargestExport);
   if (!file) return nullptr;
   const struct stat& info = file->Info();
-  const FileStamp stamp{path, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+  const FileStamp stamp{path, FileId::Of(info), info.st_size, info.st_mtim};
 
-  static std::mutex guard;
   static FileStamp cachedStamp;
   static std::shared_ptr<const RegistryTree> cached;
-  std::lock_guard<std::mutex> lock(guard);
   if (cached && cachedStamp == stamp) return cached;
 
   // A file that cannot be read whole is no registry, and no failure may end the program.

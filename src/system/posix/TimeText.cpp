@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <locale.h>
-#include <mutex>
 
 #include "system/WindowsApi.h"
 #include "system/posix/LocalClock.h"
@@ -23,10 +22,8 @@ std::string WantedTimeLocale() {
 // A locale object of its own, so the process's global locale is never changed. Made again
 // only when the environment asks for another one; an unknown name falls back to "C".
 locale_t TimeLocale() {
-  static std::mutex guard;
   static std::string cachedName;
   static locale_t cached = nullptr;
-  std::lock_guard<std::mutex> lock(guard);
   const std::string wanted = WantedTimeLocale();
   if (cached && wanted == cachedName) return cached;
   locale_t made = newlocale(LC_TIME_MASK, wanted.c_str(), nullptr);
