@@ -24,7 +24,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth x11-utils libx11-dev imagemagick xdotool help2man libhivex-bin libcreg-utils
-  openbox dbus-daemon at-spi2-core python3-pyatspi
+  openbox dbus-daemon at-spi2-core python3-pyatspi strace
   clang libclang-rt-14-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32

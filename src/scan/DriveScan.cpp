@@ -60,6 +60,8 @@ std::string FindWindowsFolder(const std::string& driveRoot) {
 }
 
 void ScanDrive(const std::string& driveText) {
+  // One run: what the listings find of each file answers the later questions about it.
+  WindowsApi::RunScope run;
   const std::string root = driveText.substr(0, 2) + "\\";
   ScanSources::Finds finds = ScanProgramFiles(WindowsTools::FindProgramFilesFolder(root));
   // The folders above are looked up by name in the root. A root that may not be listed hides

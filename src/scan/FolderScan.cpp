@@ -4,6 +4,7 @@
 #include "scan/SaveFolder.h"
 #include "scan/ScanProcess.h"
 #include "scan/ScanSources.h"
+#include "system/WindowsApi.h"
 
 namespace ScanProcess {
 namespace {
@@ -15,6 +16,8 @@ bool IsAnyWantedName(const std::string& fileName) {
 }  // namespace
 
 void ScanFolder(const std::string& folder) {
+  // One run: what the listing finds of each file answers the later questions about it.
+  WindowsApi::RunScope run;
   ScanSources::Finds finds;
   ScanSources::CollectQualifying(folder, IsAnyWantedName, finds);
   SaveFolder::SaveFoundFiles(finds);

@@ -29,13 +29,15 @@ constexpr const char* kNotAllRead =
 void CopyFiles(const std::vector<std::string>& files, const std::string& saveFolder,
                const std::string& v4Folder, FileTools::CopyRun& run) {
   for (const auto& source : files) {
-    // A file that has gone since the scan is passed over without a word.
+    // A file that has gone since the scan is passed over without a word, whether it is
+    // missed now or when its copy opens it.
     if (!FileTools::FileExists(source)) continue;
     const std::string name = FileTools::LastPathPart(source);
     const std::string& target = QuillfenSpecific::IsV4File(name) ? v4Folder : saveFolder;
     // The copy refuses a file onto itself (the scanned folder picked as the save place),
     // so such a file is reported and stays as it was.
-    run.CopyFile(source, TextTools::InFolder(target, name), source);
+    run.CopyFile(source, TextTools::InFolder(target, name), source,
+                 FileTools::CopyRun::IfGone::Skip);
   }
 }
 

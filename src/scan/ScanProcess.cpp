@@ -260,7 +260,11 @@ void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton,
 void ScanLocalComputer(ScreenPorts::TextBox& console, ScreenPorts::Window& progressWindow,
                        ScreenPorts::Showable& openFolderButton, const std::string& saveFolder) {
   ScanLog log(console);
-  RunLocalScan(log, openFolderButton, saveFolder);
+  {
+    // One run: what the listings find of each file answers the later questions about it.
+    WindowsApi::RunScope run;
+    RunLocalScan(log, openFolderButton, saveFolder);
+  }
   progressWindow.Unload();  // on every path, the aborts included
 }
 

@@ -23,7 +23,7 @@ WatchCopies::WatchCopies(CopyWatcher& watcher) : previous_(CurrentWatcher()) {
 WatchCopies::~WatchCopies() { CurrentWatcher() = previous_; }
 
 bool CopyRun::CopyFile(const std::string& source, const std::string& destination,
-                       const std::string& shownAs) {
+                       const std::string& shownAs, IfGone ifGone) {
   std::vector<std::string>& sources = written_[TextTools::ToLowerAscii(destination)];
   const std::string lowerSource = TextTools::ToLowerAscii(source);
   for (const std::string& earlier : sources) {
@@ -31,8 +31,11 @@ bool CopyRun::CopyFile(const std::string& source, const std::string& destination
       return NotSaved(source, FailureText::kCopyFile + shownAs + FailureText::kCaseTwin);
     }
   }
-  if (!WindowsApi::CopyFileReplacing(source, destination))
+  if (!WindowsApi::CopyFileReplacing(source, destination)) {
+    // Only a failed copy asks again whether its source is still there.
+    if (ifGone == IfGone::Skip && !FileExists(source)) return false;
     return NotSaved(source, FailureText::kCopyFile + shownAs);
+  }
   sources.push_back(source);
   ++copied_;
   if (CopyWatcher* watcher = CurrentWatcher()) watcher->Saved(source, destination);

@@ -44,9 +44,11 @@ class WatchCopies {
 class CopyRun {
  public:
   // Copies `source` to `destination`, replacing a file of that name. `shownAs` is how a
-  // failure names the file. False (and a failure noted) when it is not saved.
+  // failure names the file. False (and a failure noted) when it is not saved; a source that
+  // has gone since it was found is, with IfGone::Skip, passed over without a word.
+  enum class IfGone { Fail, Skip };
   bool CopyFile(const std::string& source, const std::string& destination,
-                const std::string& shownAs);
+                const std::string& shownAs, IfGone ifGone = IfGone::Fail);
   // Makes one folder when it does not exist yet. False (and a failure noted) when it cannot.
   // `copyOf` names the folder the new one copies, whose access it keeps (WindowsApi.h).
   bool MakeFolder(const std::string& folder, const std::string& copyOf = {});

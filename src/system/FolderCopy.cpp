@@ -62,6 +62,7 @@ void TellCopyFolderFailed() {
 }
 
 bool CopyFolder(const std::string& source, const std::string& destination) {
+  WindowsApi::RunScope scope;  // the folders are walked to once for the whole copy
   CopyRun run;
   const bool ok = CopyFolderInto(run, source, destination);
   if (!ok) TellCopyFolderFailed();

@@ -100,6 +100,20 @@ bool DeleteOneFile(const std::string& path);
 // never harms an older one. Returns false when it cannot be written whole.
 bool WriteWholeFile(const std::string& path, const unsigned char* data, std::size_t size);
 
+// A run of calls over the same folders: a scan and its save. While one lasts the host may
+// keep what it has found: a folder it has walked to stays open and is not walked again, and
+// what a listing said of a file answers the later questions about that file, unless the host
+// itself has changed it since. What others change meanwhile may go unseen, but a folder moved
+// or swapped under the run is still the one that was judged. Runs nest; the Win32 host keeps
+// nothing.
+class RunScope {
+ public:
+  RunScope();
+  ~RunScope();
+  RunScope(const RunScope&) = delete;
+  RunScope& operator=(const RunScope&) = delete;
+};
+
 // One save at a time into a save folder: a hold on it lasts until the returned object goes.
 // Another save into the same folder (another window, another program) is waited for a few
 // seconds; null when it still holds the folder then. Where a hold cannot be taken (a file

@@ -89,5 +89,31 @@ TEST_F(DescriptorRace, AFolderSwappedForALinkOutOfTheDriveLeaksNothing) {
   EXPECT_EQ(told, 0) << "scans whose lines named the secret folder's files";
 }
 
+// The scanned folder itself exchanged for a link to a folder outside the drive while its files
+// are being saved: the save goes on from the folder the scan judged, held open for the run.
+TEST_F(DescriptorRace, AScannedFolderSwappedForALinkMidSaveLeaksNothing) {
+  for (int i = 0; i < 40; ++i) tree.File("e/src/f" + std::to_string(i) + ".inv", "disk", 2001);
+  for (int i = 0; i < 40; ++i) tree.File("secret/f" + std::to_string(i) + ".inv", "secret", 2001);
+  chmod(tree.Path("secret").c_str(), 0700);
+  ASSERT_EQ(symlink(tree.Path("secret").c_str(), tree.Path("e/src.alt").c_str()), 0);
+  tree.Folder("e/out");
+  Arm();
+  Swapper swapper(tree.Path("e"), "src", "src.alt");
+  int leaks = 0;
+  for (int scan = 0; scan < 200; ++scan) {
+    dialogs.pickedFolders = {"E:\\out"};
+    ScanFolder("E:\\src");
+    for (int i = 0; i < 40; ++i) {
+      const std::string saved = "e/out/CVL_SAVE/f" + std::to_string(i) + ".inv";
+      if (tree.Exists(saved) && tree.Read(saved) != "disk") ++leaks;
+    }
+    std::filesystem::remove_all(tree.Path("e/out/CVL_SAVE"));
+  }
+  const long swaps = swapper.Stop();
+  RecordProperty("swaps", static_cast<int>(swaps));
+  EXPECT_GE(swaps, 2000) << "a race that is not run proves nothing";
+  EXPECT_EQ(leaks, 0) << "files of the outside folder saved";
+}
+
 }  // namespace
 }  // namespace hostile

@@ -46,9 +46,12 @@ EntryPlace PlaceOf(const Chain& chain) {
 }
 
 std::uint32_t AttributesOf(const Located& located) {
-  const Level& entry = located.chain.back();
-  DosAttributeReader dos(FsKindOf(entry.fd.get(), located.info.st_dev));
-  return AttributesOf(PlaceOf(located.chain), located.name, located.info, dos);
+  if (located.attributes) return *located.attributes;
+  // A file a listing found is held by its status alone; its folder lies on its file system.
+  const Chain& chain = located.chain;
+  const Level& held = chain.back().fd || chain.size() < 2 ? chain.back() : chain[chain.size() - 2];
+  DosAttributeReader dos(FsKindOf(held.fd.get(), located.info.st_dev));
+  return AttributesOf(PlaceOf(chain), located.name, located.info, dos);
 }
 
 }  // namespace PosixHost

@@ -1,7 +1,5 @@
 #include "system/posix/Destination.h"
 
-#include <fcntl.h>
-
 #include "system/WindowsApi.h"
 #include "system/posix/Attributes.h"
 #include "system/posix/PathResolve.h"
@@ -16,19 +14,22 @@ std::optional<Destination> WritableDestination(const std::string& windowsPath) {
   destination.folder = folder.chain.back();
   Chain entry = folder.chain;
   std::string spelled;
-  if (StepInto(folder.drive, entry, placement->name, Want::Any, &spelled)) {
-    if (S_ISDIR(entry.back().info.st_mode)) return std::nullopt;
-    DosAttributeReader dos(FsKindOf(entry.back().fd.get(), entry.back().info.st_dev));
-    if (AttributesOf(PlaceOf(entry), spelled, entry.back().info, dos) & WindowsApi::kAttrReadOnly)
+  switch (EntryAt(folder.drive, entry, placement->name, Want::Any, &spelled)) {
+    case Found::Entered: {
+      if (S_ISDIR(entry.back().info.st_mode)) return std::nullopt;
+      DosAttributeReader dos(FsKindOf(entry.back().fd.get(), entry.back().info.st_dev));
+      if (AttributesOf(PlaceOf(entry), spelled, entry.back().info, dos) &
+          WindowsApi::kAttrReadOnly)
+        return std::nullopt;
+      destination.name = std::move(spelled);
+      destination.existing = entry.back().info;
+      return destination;
+    }
+    case Found::Refused:  // a FIFO, a device, a dangling link: left alone
       return std::nullopt;
-    destination.name = std::move(spelled);
-    destination.existing = entry.back().info;
-    return destination;
+    case Found::Missing:
+      break;
   }
-  struct stat unseen;
-  if (fstatat(destination.folder.fd.get(), placement->name.c_str(), &unseen,
-              AT_SYMLINK_NOFOLLOW) == 0)
-    return std::nullopt;
   destination.name = placement->name;
   return destination;
 }

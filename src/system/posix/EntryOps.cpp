@@ -8,6 +8,7 @@
 #include "system/posix/NameIndex.h"
 #include "system/posix/PathResolve.h"
 #include "system/posix/PendingFile.h"
+#include "system/posix/RunCache.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ bool MakeFolder(const std::string& path, const std::string& copyOf) {
   const Level& folder = parent.chain.back();
   if (mkdirat(folder.fd.get(), placement->name.c_str(), FolderMode(copyOf)) != 0) return false;
   NoteCreated(folder, placement->name);
+  RunCache::ForgetFile(folder.Id(), placement->name);
   return true;
 }
 
@@ -55,6 +57,7 @@ bool RemoveEmptyFolder(const std::string& path) {
   // A folder holding only entries Windows cannot see (FIFOs, odd names) is not empty here.
   if (unlinkat(located->holder.fd.get(), located->name.c_str(), AT_REMOVEDIR) != 0) return false;
   NoteRemoved(located->holder, located->name);
+  RunCache::ForgetFolder(located->chain.back().Id());
   return true;
 }
 
@@ -67,6 +70,7 @@ bool DeleteOneFile(const std::string& path) {
   // A link goes, never what it leads to, as DeleteFile removes a link itself.
   if (unlinkat(located->holder.fd.get(), located->name.c_str(), 0) != 0) return false;
   NoteRemoved(located->holder, located->name);
+  RunCache::ForgetFile(located->holder.Id(), located->name);
   return true;
 }
 

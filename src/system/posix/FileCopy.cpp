@@ -10,6 +10,7 @@
 #include "system/posix/Destination.h"
 #include "system/posix/PathResolve.h"
 #include "system/posix/PendingFile.h"
+#include "system/posix/RunCache.h"
 
 namespace PosixHost {
 namespace {
@@ -76,11 +77,17 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
   if (to->existing && FileId::Of(*to->existing) == FileId::Of(from->info)) return false;
 
   // What is read is the regular file that was judged, whatever its name leads to now.
-  const Handle in = OpenForReading(from->chain);
   struct stat opened;
+  const Handle in = OpenForReading(from->chain, &opened);
+  if (!in) {
+    // Gone or changed since the run found it: the run forgets it, so that whoever asks next
+    // finds what is there now.
+    RunCache::ForgetFile(from->holder.Id(), from->name);
+    return false;
+  }
   PendingFile out;
-  return in && fstat(in.get(), &opened) == 0 && out.Create(to->folder, to->name, CopyMode(opened)) &&
-         CopyOpened(in.get(), opened, out) && out.Commit();
+  return out.Create(to->folder, to->name, CopyMode(opened)) && CopyOpened(in.get(), opened, out) &&
+         out.Commit();
 }
 
 }  // namespace WindowsApi

@@ -13,6 +13,7 @@
 #include "system/posix/MachineArea.h"
 #include "system/posix/PathResolve.h"
 #include "system/posix/PendingFile.h"
+#include "system/posix/RunCache.h"
 #include "system/posix/Wildcard.h"
 
 namespace PosixHost {
@@ -157,11 +158,19 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
       elsewhere.emplace(own ? FsKindOf(own.get(), info.st_dev) : FsKind::Other);
     }
     DosAttributeReader& reader = elsewhere ? *elsewhere : dos;
-    if (facts == WindowsApi::Facts::Visibility) {
-      entry.attributes = VisibilityOf(place, name, isFolder, reader);
+    if (stated) {
+      // Every bit is read once; a file's, with its status, answers the run's later questions.
+      const std::uint32_t all = AttributesOf(place, name, info, reader);
+      if (!linked && S_ISREG(info.st_mode))
+        RunCache::KeepFile(folder->chain.back().Id(), name, {info, all});
+      // Asked for its visibility alone, an entry is given no read-only bit, as always.
+      const std::uint32_t visible = all & ~WindowsApi::kAttrReadOnly;
+      entry.attributes = facts == WindowsApi::Facts::All ? all
+                         : visible == 0                  ? WindowsApi::kAttrNormal
+                                                         : visible;
+      if (facts == WindowsApi::Facts::All) entry.modified = ToLocalTime(info.st_mtim.tv_sec);
     } else {
-      entry.attributes = AttributesOf(place, name, info, reader);
-      entry.modified = ToLocalTime(info.st_mtim.tv_sec);
+      entry.attributes = VisibilityOf(place, name, isFolder, reader);
     }
     found.push_back(std::move(entry));
   }

@@ -1,10 +1,30 @@
 #include "system/posix/LocalClock.h"
 
+#include <cstdlib>
+#include <string>
+
 namespace PosixHost {
 
-WindowsApi::LocalTime ToLocalTime(std::time_t seconds) {
-  // localtime_r need not look at TZ again; tzset makes a changed TZ count at once.
+namespace {
+
+// localtime_r need not look at TZ again, so a changed TZ is made to count with tzset; only
+// then, as tzset without TZ looks at /etc/localtime on every call.
+void FollowTimeZone() {
+  static bool known = false;
+  static bool wasSet = false;
+  static std::string was;
+  const char* now = std::getenv("TZ");
+  if (known && wasSet == (now != nullptr) && (!now || was == now)) return;
   tzset();
+  known = true;
+  wasSet = now != nullptr;
+  was = now ? now : "";
+}
+
+}  // namespace
+
+WindowsApi::LocalTime ToLocalTime(std::time_t seconds) {
+  FollowTimeZone();
   std::tm parts{};
   WindowsApi::LocalTime time;
   if (!localtime_r(&seconds, &parts)) return time;

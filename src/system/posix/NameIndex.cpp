@@ -11,6 +11,7 @@
 
 #include "system/posix/AsciiText.h"
 #include "system/posix/PathText.h"
+#include "system/posix/RunCache.h"
 #include "system/posix/Level.h"
 
 namespace PosixHost {
@@ -35,6 +36,7 @@ struct Stamp {
 struct FolderIndex {
   FileId folder;
   Stamp stamp;
+  unsigned run = 0;  // the run in which it was last found current; trusted for the rest of it
   std::unordered_map<std::string, std::vector<std::string>> byLowerName;
 
   void Add(const std::string& name) {
@@ -90,34 +92,45 @@ bool Build(const Level& folder, FolderIndex& index) {
 void Update(const Level& folder, const std::string& name, bool created) {
   auto found = Find(folder.Id());
   if (found == folders.end()) return;
+  // Within the run that trusts it, the index is kept as the run changes the folder, and its
+  // stamp goes stale on purpose: after the run it is read afresh.
+  const bool trusted = found->run != 0 && found->run == RunCache::Generation();
   Stamp now;
-  if (!CurrentStamp(folder, now)) {
+  if (!trusted && !CurrentStamp(folder, now)) {
     folders.erase(found);
     return;
   }
   if (created && IsWindowsName(name)) found->Add(name);
   if (!created) found->Remove(name);
-  found->stamp = now;
+  if (!trusted) found->stamp = now;
 }
 
 }  // namespace
 
 std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view name) {
-  Stamp now;
-  if (!CurrentStamp(folder, now)) return {};
+  const unsigned run = RunCache::Generation();
   auto found = Find(folder.Id());
   FolderIndex fresh;
   const FolderIndex* index = nullptr;
-  if (found != folders.end() && found->stamp == now) {
+  Stamp now;
+  if (found != folders.end() && run != 0 && found->run == run) {
+    folders.splice(folders.begin(), folders, found);  // trusted for the rest of the run
+    index = &folders.front();
+  } else if (!CurrentStamp(folder, now)) {
+    return {};
+  } else if (found != folders.end() && found->stamp == now) {
+    found->run = run;
     folders.splice(folders.begin(), folders, found);
     index = &folders.front();
   } else {
     if (found != folders.end()) folders.erase(found);
     if (!Build(folder, fresh)) return {};
+    fresh.run = run;
     index = &fresh;
-    // A small folder is read afresh on every miss, which costs little and cannot miss a
-    // change made within one clock tick; only big ones are worth keeping.
-    if (fresh.byLowerName.size() >= kIndexedFrom) {
+    // Outside a run a small folder is read afresh on every miss, which costs little and
+    // cannot miss a change made within one clock tick; only big ones are worth keeping.
+    // Within one, every folder is kept: it saves a read for each file the run adds to it.
+    if (run != 0 || fresh.byLowerName.size() >= kIndexedFrom) {
       folders.push_front(std::move(fresh));
       index = &folders.front();
       if (folders.size() > kFoldersKept) folders.pop_back();
@@ -130,6 +143,14 @@ std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view na
   for (const std::string& spelling : spellings->second)
     if (spelling != name) variants.push_back(spelling);
   return variants;
+}
+
+bool KnownAbsent(const Level& folder, std::string_view name) {
+  const unsigned run = RunCache::Generation();
+  if (run == 0) return false;
+  const auto found = Find(folder.Id());
+  return found != folders.end() && found->run == run &&
+         found->byLowerName.find(LowerAsciiText(name)) == found->byLowerName.end();
 }
 
 void NoteCreated(const Level& folder, const std::string& name) { Update(folder, name, true); }

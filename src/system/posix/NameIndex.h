@@ -20,6 +20,10 @@ namespace PosixHost {
 // left out), Windows-expressible ones only, in byte order.
 std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view name);
 
+// Whether the run going on knows the open folder holds no entry of that name in any case: an
+// index it trusts (WindowsApi::RunScope) has none. False when no such index is at hand.
+bool KnownAbsent(const Level& folder, std::string_view name);
+
 // This host has just made or removed `name` in the open folder.
 void NoteCreated(const Level& folder, const std::string& name);
 void NoteRemoved(const Level& folder, const std::string& name);

@@ -1,8 +1,10 @@
 #include "system/posix/PathResolve.h"
 
 #include <algorithm>
+#include <array>
 
 #include "system/posix/NativePath.h"
+#include "system/posix/RunCache.h"
 
 namespace PosixHost {
 namespace {
@@ -14,19 +16,66 @@ bool AnyWildcards(const WindowsPath& path) {
 
 }  // namespace
 
-std::optional<Located> Locate(const WindowsPath& path) {
-  auto drive = FindDrive(path.drive);
-  if (!drive || AnyWildcards(path)) return std::nullopt;
+namespace {
 
+RunCache::KnownFolder Known(const Located& located, const Chain& chain) {
+  return {located.drive, located.native, located.name, chain, located.holder, located.linked,
+          located.passed};
+}
+
+// Within a run, the deepest folder of the path that the run has walked to already: the walk
+// goes on from there. Returns how many components it holds.
+std::size_t StartFromKnown(const WindowsPath& path, Located& located, Chain& chain) {
+  for (std::size_t count = path.parts.size() + 1; count-- > 0;) {
+    const auto* known = RunCache::Folder(RunCache::FolderKey(path.drive, path.parts, count));
+    if (!known) continue;
+    located.drive = known->drive;
+    located.native = known->native;
+    located.name = known->name;
+    located.holder = known->holder;
+    located.linked = known->linked;
+    located.passed = known->passed;
+    chain = known->chain;
+    return count;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::optional<Located> Locate(const WindowsPath& path) {
+  if (AnyWildcards(path)) return std::nullopt;
   Located located;
-  located.drive = std::move(*drive);
-  located.native = located.drive.root;
   located.isDriveRoot = path.parts.empty();
-  Chain chain = OpenDriveRoot(located.drive);
-  if (!chain.empty()) located.passed.push_back(chain.back().Id());
-  for (std::size_t i = 0; i < path.parts.size(); ++i) {
+  Chain chain;
+  std::size_t i = RunCache::Active() ? StartFromKnown(path, located, chain) : 0;
+  if (chain.empty()) {
+    auto drive = FindDrive(path.drive);
+    if (!drive) return std::nullopt;
+    located.drive = std::move(*drive);
+    located.native = located.drive.root;
+    chain = OpenDriveRoot(located.drive);
+    if (!chain.empty()) {
+      located.passed.push_back(chain.back().Id());
+      RunCache::KeepFolder(RunCache::FolderKey(path.drive, path.parts, 0), Known(located, chain));
+    }
+  }
+  for (; i < path.parts.size(); ++i) {
     const bool last = i + 1 == path.parts.size();
     const Want want = !last || path.trailingSeparator ? Want::Folder : Want::Any;
+    if (last && want == Want::Any && !chain.empty()) {
+      // A file a listing of this run found is not looked up again.
+      if (const auto* file = RunCache::File(chain.back().Id(), path.parts[i])) {
+        located.native = JoinNative(located.native, path.parts[i]);
+        located.name = path.parts[i];
+        located.holder = chain.back();
+        located.linked = false;
+        located.attributes = file->attributes;
+        chain.push_back(Level{Handle(), path.parts[i], file->info});
+        located.passed.push_back(chain.back().Id());
+        break;
+      }
+    }
     Level holder = chain.empty() ? Level{} : chain.back();
     std::string spelled;
     bool linked = false;
@@ -38,11 +87,12 @@ std::optional<Located> Locate(const WindowsPath& path) {
     }
     located.native = JoinNative(located.native, spelled);
     located.passed.push_back(chain.back().Id());
-    if (last) {
-      located.name = std::move(spelled);
-      located.holder = std::move(holder);
-      located.linked = linked;
-    }
+    located.name = std::move(spelled);
+    located.holder = std::move(holder);
+    located.linked = linked;
+    if (S_ISDIR(chain.back().info.st_mode))
+      RunCache::KeepFolder(RunCache::FolderKey(path.drive, path.parts, i + 1),
+                           Known(located, chain));
   }
   if (chain.empty()) return located;
   located.exists = true;
@@ -52,9 +102,28 @@ std::optional<Located> Locate(const WindowsPath& path) {
 }
 
 std::optional<Located> Locate(std::string_view windowsPath) {
+  // Within a run, the scans ask about one file several times in a row (is it there, its
+  // attributes, its time, then its copy): the last few answers stand until the host changes
+  // anything on disk.
+  struct Remembered {
+    std::string text;
+    unsigned run = 0, changes = 0;
+    std::optional<Located> located;
+  };
+  static std::array<Remembered, 4> memo;
+  static std::size_t next = 0;
+  const unsigned run = RunCache::Generation();
+  if (run != 0)
+    for (const Remembered& known : memo)
+      if (known.run == run && known.changes == RunCache::Changes() && known.text == windowsPath)
+        return known.located;
   auto parsed = ParseWindowsPath(windowsPath);
-  if (!parsed) return std::nullopt;
-  return Locate(*parsed);
+  std::optional<Located> located = parsed ? Locate(*parsed) : std::nullopt;
+  if (run != 0) {
+    memo[next] = {std::string(windowsPath), run, RunCache::Changes(), located};
+    next = (next + 1) % memo.size();
+  }
+  return located;
 }
 
 std::optional<Placement> LocateParent(std::string_view windowsPath) {

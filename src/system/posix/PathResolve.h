@@ -2,6 +2,7 @@
 // Finding a Windows path on the real file system: what it names, held open (Walk.h).
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ struct Located {
   bool linked = false;       // the last component was a link
   std::vector<FileId> passed;  // valid when exists: the folders the path passes through as
                                // written (the root, and each component's folder or target)
+  std::optional<std::uint32_t> attributes;  // every attribute bit, when a listing of this run
+                                            // has read them already
 };
 
 // The path through the drive table; nullopt when the drive is unknown or a component holds

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -17,6 +18,7 @@
 
 #include "system/WindowsApi.h"
 #include "system/posix/NameIndex.h"
+#include "system/posix/RunCache.h"
 
 namespace PosixHost {
 namespace {
@@ -41,6 +43,17 @@ void NoteInFlight(int folder, const char* name) {
 
 void ClearInFlight() { inFlight.set = 0; }
 
+// The process number in the names of its temporaries, asked once (and again in a child after
+// fork, which has its own).
+pid_t ThisProcess() {
+  static pid_t known = [] {
+    pthread_atfork(nullptr, nullptr, [] { known = 0; });
+    return getpid();
+  }();
+  if (known == 0) known = getpid();
+  return known;
+}
+
 extern "C" void RemoveInFlight(int signal) {
   if (inFlight.set) unlinkat(inFlight.folder, inFlight.name, 0);
   // The handler was reset as it ran: raised again, the signal ends the program as it asks.
@@ -58,7 +71,7 @@ bool PendingFile::Create(const Level& folder, const std::string& finalName, mode
   for (int attempt = 0; attempt < 100; ++attempt) {
     // A dot-name, so no listing of this host shows the half-written file.
     char name[64];
-    std::snprintf(name, sizeof name, ".quillfen-%ld-%u.tmp", static_cast<long>(getpid()),
+    std::snprintf(name, sizeof name, ".quillfen-%ld-%u.tmp", static_cast<long>(ThisProcess()),
                   counter++);
     // Noted before it exists: an interrupt the moment it is made still finds it.
     NoteInFlight(folder.fd.get(), name);
@@ -92,6 +105,7 @@ bool PendingFile::Commit() {
   ClearInFlight();
   temporary_.clear();
   NoteCreated(folder_, final_);
+  RunCache::ForgetFile(folder_.Id(), final_);
   return true;
 }
 
@@ -136,6 +150,9 @@ bool StillRuns(long process) {
 bool IsPendingFileName(std::string_view name) { return PendingProcess(name) > 0; }
 
 void SweepStalePendingFiles(const Level& folder) {
+  // Within a run, a folder held open is known by what it is, and swept once.
+  if (RunCache::Swept(folder.Id())) return;
+  RunCache::NoteSwept(folder.Id());
   // A folder is known by device, inode and birth time: an inode number alone may come back
   // for a new folder once an old one is removed.
   using FolderKey = std::tuple<FileId, std::int64_t, std::uint32_t>;

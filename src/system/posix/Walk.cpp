@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <optional>
 
 #include "system/posix/MachineArea.h"
@@ -69,28 +68,36 @@ class Walker {
  public:
   explicit Walker(const Drive& drive) : drive_(drive) {}
 
-  bool Step(Chain& chain, std::string_view name, bool caseBlind, Want want,
-            std::string* spelled, bool* linked) {
+  Found Step(Chain& chain, std::string_view name, bool caseBlind, Want want,
+             std::string* spelled, bool* linked) {
     if (name == "..") {
       // Inside a link's target: never above the folder the rules anchor it to.
-      if (chain.size() <= anchor_ + 1) return false;
+      if (chain.size() <= anchor_ + 1) return Found::Refused;
       chain.pop_back();
-      return true;
+      return Found::Entered;
     }
-    if (auto level = OpenHere(chain.back(), name); level && Enter(chain, *level, want, linked)) {
-      if (spelled) *spelled = std::string(name);
-      return true;
+    // A name the run knows the folder does not hold, in any case, is not looked for.
+    if (caseBlind && KnownAbsent(chain.back(), name)) return Found::Missing;
+    Found found = Found::Missing;
+    if (auto level = OpenHere(chain.back(), name)) {
+      if (Enter(chain, *level, want, linked)) {
+        if (spelled) *spelled = std::string(name);
+        return Found::Entered;
+      }
+      found = Found::Refused;
     }
-    if (!caseBlind) return false;
+    if (!caseBlind) return found;
     // Old disks mounted on Linux are often case-sensitive; Windows never is.
     for (const std::string& variant : CaseVariantsOf(chain.back(), name)) {
-      if (auto level = OpenHere(chain.back(), variant);
-          level && Enter(chain, *level, want, linked)) {
+      auto level = OpenHere(chain.back(), variant);
+      if (!level) continue;
+      if (Enter(chain, *level, want, linked)) {
         if (spelled) *spelled = variant;
-        return true;
+        return Found::Entered;
       }
+      found = Found::Refused;
     }
-    return false;
+    return found;
   }
 
   // Into the link `link`, which stands in the folder at the end of `chain`.
@@ -119,7 +126,7 @@ class Walker {
     anchor_ = anchor;
     bool ok = true;
     for (std::string_view name : names)
-      if (!(ok = Step(walk, name, false, Want::Any, nullptr, nullptr))) break;
+      if (!(ok = Step(walk, name, false, Want::Any, nullptr, nullptr) == Found::Entered)) break;
     anchor_ = outer;
     if (!ok) return false;
     chain = std::move(walk);
@@ -147,16 +154,6 @@ class Walker {
   std::size_t anchor_ = 0;
 };
 
-// The path through which an open descriptor itself can be opened again: the same inode,
-// whatever its name leads to now. Empty where /proc is not mounted.
-std::string ReopenPath(int fd) {
-  static const bool available = access("/proc/self/fd", X_OK) == 0;
-  if (!available) return {};
-  char path[64];
-  std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
-  return path;
-}
-
 }  // namespace
 
 Chain OpenDriveRoot(const Drive& drive) {
@@ -167,9 +164,9 @@ Chain OpenDriveRoot(const Drive& drive) {
   return Chain{std::move(root)};
 }
 
-bool StepInto(const Drive& drive, Chain& chain, std::string_view name, Want want,
+Found EntryAt(const Drive& drive, Chain& chain, std::string_view name, Want want,
               std::string* spelled, bool* linked) {
-  if (chain.empty() || name.empty() || name == "." || name == "..") return false;
+  if (chain.empty() || name.empty() || name == "." || name == "..") return Found::Refused;
   return Walker(drive).Step(chain, name, true, want, spelled, linked);
 }
 
@@ -183,26 +180,28 @@ bool FollowLink(const Drive& drive, Chain& chain, std::string_view name) {
   return true;
 }
 
-Handle OpenForReading(const Chain& chain) {
+Handle OpenForReading(const Chain& chain, struct stat* status) {
   if (chain.empty()) return {};
   const Level& entry = chain.back();
   Handle opened;
-  if (S_ISDIR(entry.info.st_mode)) {
+  struct stat now = entry.info;
+  if (S_ISDIR(entry.info.st_mode) && entry.fd) {
+    // "." of an open folder is that folder.
     opened = Handle::Adopt(openat(entry.fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  } else if (S_ISREG(entry.info.st_mode)) {
-    constexpr int kFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    const std::string again = ReopenPath(entry.fd.get());
-    if (!again.empty()) {
-      opened = Handle::Adopt(open(again.c_str(), kFlags));
-    } else if (chain.size() > 1) {
-      // Without /proc, by name in its folder; the check below turns away whatever else
-      // stands there now.
-      opened = Handle::Adopt(openat(chain[chain.size() - 2].fd.get(), entry.name.c_str(),
-                                    kFlags | O_NOFOLLOW));
+  } else if (S_ISREG(entry.info.st_mode) && chain.size() > 1) {
+    // Judged already, by the status of its open descriptor or by a listing's, without ever
+    // opening it for reading: now opened by its name in its folder, never through a link and
+    // never waiting, and it must be what was judged. (Whatever else stands there now, even a
+    // device put in its place in between, is closed unread.)
+    opened = Handle::Adopt(openat(chain[chain.size() - 2].fd.get(), entry.name.c_str(),
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (opened && (fstat(opened.get(), &now) != 0 || FileId::Of(now) != entry.Id())) {
+      errno = ESTALE;
+      return {};
     }
   }
-  struct stat now;
-  if (!opened || fstat(opened.get(), &now) != 0 || FileId::Of(now) != entry.Id()) return {};
+  if (!opened) return {};
+  if (status) *status = now;
   return opened;
 }
 

@@ -31,18 +31,28 @@ enum class Want { Any, Folder };
 // same name in another case (Windows matches names without regard to case). Only a regular
 // file or a folder is an entry, and only a folder where one is wanted; a link is followed to
 // what it leads to. On success the chain ends at the entry, `spelled` holds the name as it is
-// on disk, and `linked` whether it was a link. The chain is unchanged on failure.
-bool StepInto(const Drive& drive, Chain& chain, std::string_view name, Want want,
+// on disk, and `linked` whether it was a link. The chain is unchanged otherwise: Missing when
+// nothing bears the name, Refused when what bears it is no entry (a FIFO, a device, a link the
+// drive's rules refuse, or not a folder where one is wanted).
+enum class Found { Entered, Missing, Refused };
+Found EntryAt(const Drive& drive, Chain& chain, std::string_view name, Want want,
               std::string* spelled = nullptr, bool* linked = nullptr);
+inline bool StepInto(const Drive& drive, Chain& chain, std::string_view name, Want want,
+                     std::string* spelled = nullptr, bool* linked = nullptr) {
+  return EntryAt(drive, chain, name, want, spelled, linked) == Found::Entered;
+}
 
 // Follows the link `name` (exactly so spelt) of the folder at the end of `chain`, as a
 // listing finds it; false when the drive's rules refuse it or it leads to no file or folder.
 bool FollowLink(const Drive& drive, Chain& chain, std::string_view name);
 
 // Opens the entry at the end of the chain to read it: a folder to list, a regular file for its
-// bytes (never blocking, and never a device: the descriptor judged is reopened, not its name).
-// Empty when it is no longer the entry that was judged.
-Handle OpenForReading(const Chain& chain);
+// bytes. The entry was judged already, by the status of its open descriptor or (a file a
+// listing found, held by its status alone) by the listing's; a file is opened by its name in
+// its folder without following a link and without waiting, and must be the one judged. Empty
+// when it is not, with errno ENOENT when nothing bears its name any longer, ESTALE when
+// something else does. `status`, when given, receives the status of what was opened.
+Handle OpenForReading(const Chain& chain, struct stat* status = nullptr);
 
 // The real path of the chain's entry: the drive's real folder and the names of the levels.
 std::string RealPathOf(const Drive& drive, const Chain& chain);
