@@ -30,7 +30,8 @@ std::string EntryProblem(int folder, const std::string& name) {
   struct stat own;
   if (fstatat(folder, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
     return errno == ENOENT ? std::string() : std::strerror(errno);
-  return S_ISREG(own.st_mode) ? std::string() : "is " + KindOf(own.st_mode) + ", not a regular file";
+  if (S_ISREG(own.st_mode)) return {};
+  return "is " + KindOf(own.st_mode) + ", not a regular file";
 }
 
 // The checks, in the order a user would fix them.
@@ -46,7 +47,8 @@ std::string FolderProblem(const std::string& said, int folder, const std::string
     return inside;
   const std::string saveFolder = "the save folder " + Quoted(folders.saveFolder);
   if (folders.saved)
-    if (std::string inside = InsideText(LiesWithin(folder, folders.saved.Get()), said, saveFolder, "");
+    if (std::string inside =
+            InsideText(LiesWithin(folder, folders.saved.Get()), said, saveFolder, "");
         !inside.empty())
       return inside;
   // The save folder is made after this check, under a name the host finds in any case.

@@ -33,7 +33,8 @@ bool LinkLeadsInto(int folder, int root, int save) {
       leads = inner && LinkLeadsInto(inner.Get(), root, save);
     } else if (S_ISLNK(own.st_mode)) {
       // A link to a file is replaced by the copy, never written through.
-      const Descriptor target(openat(dirfd(entries), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+      const Descriptor target(
+          openat(dirfd(entries), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
       leads = target && LiesWithin(target.Get(), root) != Placement::Outside &&
               LiesWithin(target.Get(), save) != Placement::Inside;
     }
@@ -59,7 +60,8 @@ std::string SaveProblem(const Folders& folders) {
       if (!holds.empty()) return holds;
     }
   }
-  if (folders.saved && LinkLeadsInto(folders.saved.Get(), folders.scanned.Get(), folders.saved.Get()))
+  const int saved = folders.saved.Get();
+  if (folders.saved && LinkLeadsInto(saved, folders.scanned.Get(), saved))
     return "a link in the save folder " + Quoted(folders.saveFolder) + " leads into " +
            Quoted(folders.root);
   return {};

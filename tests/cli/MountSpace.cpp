@@ -76,7 +76,8 @@ void MountSpace::CaseInsensitiveNtfs(const std::string& image, const std::string
   // A FUSE daemon serves the mount until it is unmounted.
   const Ran mounted = Run({"lowntfs-3g", "-o", "ignore_case", image, at}, "/");
   if (mounted.status == 127) Unavailable("lowntfs-3g is not installed (Debian package ntfs-3g)");
-  if (mounted.status != 0) Unavailable("lowntfs-3g could not mount an NTFS image here: " + mounted.err);
+  if (mounted.status != 0)
+    Unavailable("lowntfs-3g could not mount an NTFS image here: " + mounted.err);
   mounted_.push_back(at);
 }
 
@@ -105,8 +106,8 @@ Ran MountSpace::Run(const std::vector<std::string>& argv, const std::string& fol
     dup2(fileno(out), 1);
     dup2(fileno(err), 2);
     if (chdir(folder.c_str()) != 0) _exit(126);
-    const std::string path = std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin") +
-                             ":/usr/sbin:/sbin";
+    const char* given = std::getenv("PATH");
+    const std::string path = std::string(given ? given : "/usr/bin:/bin") + ":/usr/sbin:/sbin";
     setenv("PATH", path.c_str(), 1);
     setenv("TZ", "UTC", 1);
     setenv("LC_ALL", "C.UTF-8", 1);

@@ -64,8 +64,8 @@ TEST_F(ScanCommand, TheReportHashesAFileLongerThanOneReadWhole) {
   ASSERT_EQ(files.size(), 1);
   EXPECT_EQ(files[0]["size"], 200000);
   const QByteArray whole(content.data(), qsizetype(content.size()));
-  EXPECT_EQ(files[0]["sha256"],
-            QString::fromLatin1(QCryptographicHash::hash(whole, QCryptographicHash::Sha256).toHex()));
+  const QByteArray hash = QCryptographicHash::hash(whole, QCryptographicHash::Sha256);
+  EXPECT_EQ(files[0]["sha256"], QString::fromLatin1(hash.toHex()));
 }
 
 // The V4 folder's log and the Windows folder's land on one name: the later replaces the

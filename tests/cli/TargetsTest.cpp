@@ -43,6 +43,10 @@ class ScanTargets : public CliWorld {
   void Link(const std::string& target, const std::string& relative) const {
     ASSERT_EQ(symlink(target.c_str(), tree.Path(relative).c_str()), 0) << relative;
   }
+  // The drive scan of d into out, with the report at `target`.
+  static QStringList Json(const std::string& target) {
+    return {"drive", "d", "--save-to", "out", "--json", QString::fromStdString(target)};
+  }
   bool SavedSomewhere() const { return tree.Listing().find("CVL_SAVE") != npos; }
   mode_t Kind(const std::string& relative) const {
     struct stat info {};
@@ -125,8 +129,7 @@ TEST_F(ScanTargets, TheReportReplacesARegularFileAndNothingElse) {
                                      tree.Path("reports/missing") + "'"},
   };
   for (const auto& [target, says] : refused)
-    ExpectRefused(Scan({"drive", "d", "--save-to", "out", "--json", QString::fromStdString(target)}),
-                  says);
+    ExpectRefused(Scan(Json(target)), says);
   close(listener);
   EXPECT_EQ(Kind("reports/fifo"), S_IFIFO);
   EXPECT_EQ(Kind("reports/socket"), S_IFSOCK);
@@ -137,7 +140,7 @@ TEST_F(ScanTargets, TheReportReplacesARegularFileAndNothingElse) {
   EXPECT_EQ(State("d"), before);
 
   // A regular file is replaced whole, keeping its permission bits.
-  const Ran ran = Scan({"drive", "d", "--save-to", "out", "--json", "reports/old.json"});
+  const Ran ran = Scan(Json("reports/old.json"));
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(Report("reports/old.json")["exit_status"], 0);
   struct stat info {};
@@ -153,7 +156,7 @@ TEST_F(ScanTargets, TheReportNeverReplacesADevice) {
   if (mknod(tree.Path("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
     GTEST_SKIP() << "not run: a device node can be made only as root (" << std::strerror(errno)
                  << ")";
-  ExpectRefused(Scan({"drive", "d", "--save-to", "out", "--json", "null"}),
+  ExpectRefused(Scan(Json("null")),
                 "--json 'null' is a device, not a regular file");
   EXPECT_EQ(Kind("null"), S_IFCHR);
   EXPECT_FALSE(SavedSomewhere());
@@ -161,7 +164,8 @@ TEST_F(ScanTargets, TheReportNeverReplacesADevice) {
 
 TEST_F(ScanTargets, TheReportStaysOutOfTheRunningMachinesFolders) {
   tree.Folder("machine");
-  const std::string said = " lies in a folder of the running machine (/proc, /sys or /dev), not on a disk";
+  const std::string said =
+      " lies in a folder of the running machine (/proc, /sys or /dev), not on a disk";
   const auto skipped = InPrivateMounts([&](MountSpace& space) {
     // A /dev of the case's own, so that a report written there would reach no real one; and
     // the same folder again under another name.
@@ -182,16 +186,16 @@ TEST_F(ScanTargets, TheReportStaysOutOfTheSaveFolder) {
   ASSERT_EQ(Scan({"drive", "d", "--save-to", "out"}).status, 0);
   const std::string saved = State("out/CVL_SAVE");
   const std::string saveFolder = "the save folder '" + tree.Path("out/CVL_SAVE") + "'";
-  ExpectRefused(Scan({"drive", "d", "--save-to", "out", "--json", "out/CVL_SAVE/a.w98"}),
+  ExpectRefused(Scan(Json("out/CVL_SAVE/a.w98")),
                 "--json 'out/CVL_SAVE/a.w98' lies inside " + saveFolder);
-  ExpectRefused(Scan({"drive", "d", "--save-to", "out", "--json", "out/CVL_SAVE/V4/new.json"}),
+  ExpectRefused(Scan(Json("out/CVL_SAVE/V4/new.json")),
                 "--json 'out/CVL_SAVE/V4/new.json' lies inside " + saveFolder);
   EXPECT_EQ(State("out/CVL_SAVE"), saved);
 
   // Where the save folder is about to be made, in any case.
   std::filesystem::remove_all(tree.Path("out/CVL_SAVE"));
   for (const std::string name : {"CVL_SAVE", "cvl_save"})
-    ExpectRefused(Scan({"drive", "d", "--save-to", "out", "--json", QString::fromStdString("out/" + name)}),
+    ExpectRefused(Scan(Json("out/" + name)),
                   "--json 'out/" + name + "' would take the place of " + saveFolder);
   EXPECT_EQ(tree.Listing("out"), "");
 }
