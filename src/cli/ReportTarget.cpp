@@ -21,17 +21,20 @@ std::string KindOf(mode_t mode) {
   if (S_ISFIFO(mode)) return "a FIFO";
   if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
   if (S_ISSOCK(mode)) return "a socket";
-  return "no file";
+  return "something else";
 }
 
-// Why the entry `name` of the open folder may not take the report; empty text when it may (a
-// regular file, or nothing of that name).
-std::string EntryProblem(int folder, const std::string& name) {
+// What the entry `name` of the open folder is, without following a link: its kind when it may
+// not take the report, empty text for a regular file or no entry of that name. `error` is set
+// when it cannot be looked at.
+std::string Unfit(int folder, const std::string& name, int& error) {
+  error = 0;
   struct stat own;
-  if (fstatat(folder, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
-    return errno == ENOENT ? std::string() : std::strerror(errno);
-  if (S_ISREG(own.st_mode)) return {};
-  return "is " + KindOf(own.st_mode) + ", not a regular file";
+  if (fstatat(folder, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (errno != ENOENT) error = errno;
+    return {};
+  }
+  return S_ISREG(own.st_mode) ? std::string() : KindOf(own.st_mode);
 }
 
 // The checks, in the order a user would fix them.
@@ -39,8 +42,10 @@ std::string FolderProblem(const std::string& said, int folder, const std::string
                           const Folders& folders) {
   if (InMachineArea(folder))
     return said + " lies in a folder of the running machine (/proc, /sys or /dev), not on a disk";
-  if (std::string problem = EntryProblem(folder, name); !problem.empty())
-    return said + (problem.rfind("is ", 0) == 0 ? " " : ": ") + problem;
+  int error = 0;
+  if (const std::string kind = Unfit(folder, name, error); !kind.empty())
+    return said + " is " + kind + ", not a regular file";
+  if (error) return said + ": " + std::strerror(error);
   if (std::string inside = InsideText(LiesWithin(folder, folders.scanned.Get()), said,
                                       Quoted(folders.root), ", which is never written to");
       !inside.empty())
@@ -113,7 +118,9 @@ std::string ReportTarget::Write(const std::string& bytes) const {
   // The name is checked again just before it is replaced: whatever took it during the scan,
   // only a regular file is ever replaced.
   if (written) {
-    reason = EntryProblem(folder, name_);
+    int error = 0;
+    if (const std::string kind = Unfit(folder, name_, error); !kind.empty())
+      reason = "it became " + kind + " during the scan";
     written = reason.empty();
   }
   if (written && renameat(folder, temporary.c_str(), folder, name_.c_str()) != 0) {
