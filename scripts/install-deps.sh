@@ -7,10 +7,11 @@
 #                          a window manager, the accessibility bus and its Python reader,
 #                          xdotool), the MinGW-w64 cross compilers, a 32-bit Wine, and
 #                          what makes and checks the release (CPack's dpkg-shlibdeps and file,
-#                          lintian, appstreamcli, desktop-file-validate, man, zip), and help2man
+#                          lintian, appstreamcli, desktop-file-validate, man, zip), help2man
 #                          for quillfen-scan's man page, the registry libraries' own readers
-#                          (hivexget, cregexport) that prove the tests' registry files, and
-#                          Xlib, for a test that reads the X screen
+#                          (hivexget, cregexport) that prove the tests' registry files, Xlib,
+#                          for a test that reads the X screen, and ntfs-3g for a disk that
+#                          ignores case (mkntfs, lowntfs-3g)
 # It uses sudo when not run as root.
 set -euo pipefail
 purpose=${1:-run}
@@ -24,7 +25,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth x11-utils libx11-dev imagemagick xdotool help2man libhivex-bin libcreg-utils
-  openbox dbus-daemon at-spi2-core python3-pyatspi strace
+  ntfs-3g openbox dbus-daemon at-spi2-core python3-pyatspi strace
   clang libclang-rt-14-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32

@@ -7,4 +7,11 @@ build=${QUILLFEN_BUILD_DIR:-$here/build}
 "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
-ctest --output-on-failure -j "$(nproc)" --timeout 300
+status=0
+ctest --output-on-failure -j "$(nproc)" --timeout 300 || status=$?
+# A case the machine cannot run (no private mount namespace, no device nodes) is no pass: each
+# says why, and the step's summary shows it.
+echo "=== linux: cases not run"
+awk '/^\[ RUN      \] / { name = $4 } /^not run: / { print "  " name ": " $0; found = 1 }
+     END { if (!found) print "  none" }' Testing/Temporary/LastTest.log
+exit "$status"

@@ -88,7 +88,8 @@ Parsed ParseCommandLine(int argc, char** argv) {
   parser.addOptions({
       {"save-to", "Save into DEST/CVL_SAVE; DEST must exist, outside ROOT and DIR (drive and "
                   "folder need it).", "DEST"},
-      {"json", "Write a report of what was saved and what failed to FILE (JSON).", "FILE"},
+      {"json", "Write a report of what was saved and what failed to FILE (JSON): a regular file "
+               "or a new name, outside ROOT, DIR and the save folder.", "FILE"},
       {"registry", "computer: a registry export (REGEDIT4 or version 5) to read in place of the "
                    "registry files of ROOT's Windows.", "FILE"},
       {"windir", "computer: the Windows folder in Windows form, on C: (default: the WINNT or "
@@ -130,7 +131,8 @@ Parsed ParseCommandLine(int argc, char** argv) {
     return Refuse(*option + " does not go with the " + ToBytes(scan) + " scan");
   if (request.kind != ScanKind::Computer && !request.saveTo)
     return Refuse("the " + ToBytes(scan) + " scan needs --save-to DEST");
-  if (request.root.empty() || (request.saveTo && request.saveTo->empty()))
+  if (request.root.empty() || (request.saveTo && request.saveTo->empty()) ||
+      (request.json && request.json->empty()))
     return Refuse("an empty path names no folder");
   return {request, {}, {}, kSaved};
 }

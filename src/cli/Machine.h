@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
+#include "cli/ReportTarget.h"
 
 namespace Cli {
 
@@ -19,10 +20,12 @@ struct Machine {
   std::string windowsFolder;  // the drive scan's answer for a missing Windows folder, or empty
 };
 
-// The machine, or the reason it cannot be set up (a usage or set-up error).
+// The machine and the report's target (with --json), or the reason they cannot be set up (a
+// usage or set-up error).
 struct SetUpResult {
   std::optional<Machine> machine;
   std::string error;
+  std::optional<ReportTarget> report;
 };
 SetUpResult SetUpMachine(const Request& request);
 

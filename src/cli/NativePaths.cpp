@@ -1,18 +1,15 @@
 #include "cli/NativePaths.h"
 
-#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#include "system/posix/MachineArea.h"
-#include "system/posix/NativePath.h"
+#include "cli/Containment.h"
 
 namespace Cli {
 
@@ -26,25 +23,34 @@ std::string Absolute(const std::string& path) {
   return text;
 }
 
-std::string Real(const std::string& path) {
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) ? resolved : "";
-}
-
-bool Inside(const std::string& inner, const std::string& outer) {
-  return !inner.empty() && !outer.empty() && PosixHost::IsInside(inner, outer);
-}
-
-std::string FolderProblem(const std::string& path) {
-  struct stat info;
-  if (stat(path.c_str(), &info) != 0) return Quoted(path) + ": " + std::strerror(errno);
-  if (!S_ISDIR(info.st_mode)) return Quoted(path) + " is not a folder";
-  DIR* folder = opendir(path.c_str());
-  if (!folder) return "cannot read " + Quoted(path) + ": " + std::strerror(errno);
-  closedir(folder);
+Descriptor OpenUsableFolder(const std::string& path, std::string& problem) {
+  Descriptor folder = OpenFolder(path);
+  if (!folder) {
+    problem = errno == ENOTDIR ? Quoted(path) + " is not a folder"
+                               : Quoted(path) + ": " + std::strerror(errno);
+    return {};
+  }
   // The running machine's own files are no disk; the engine would see nothing there.
-  if (PosixHost::IsMachineArea(Real(path)))
-    return Quoted(path) + " is a folder of the running machine, not a disk";
+  if (InMachineArea(folder.Get())) {
+    problem = Quoted(path) + " is a folder of the running machine, not a disk";
+    return {};
+  }
+  // The scan lists it, and a save lists what it replaces.
+  if (const Descriptor listed(openat(folder.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+      !listed) {
+    problem = "cannot read " + Quoted(path) + ": " + std::strerror(errno);
+    return {};
+  }
+  return folder;
+}
+
+std::string InsideText(Placement placement, const std::string& what, const std::string& where,
+                       const std::string& after) {
+  switch (placement) {
+    case Placement::Outside: return {};
+    case Placement::Inside: return what + " lies inside " + where + after;
+    case Placement::Unknown: return "cannot tell whether " + what + " lies inside " + where + after;
+  }
   return {};
 }
 

@@ -6,11 +6,9 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace Cli {
@@ -101,14 +99,7 @@ QJsonArray Told(const Outcome& outcome) {
 
 }  // namespace
 
-std::string ReportNameProblem(const std::string& path) {
-  // QSaveFile names files by QString: only a name that survives the trip can be written.
-  if (QFile::encodeName(QFile::decodeName(Bytes(path))) != Bytes(path))
-    return "--json '" + path + "': the report's name must be UTF-8";
-  return {};
-}
-
-std::string WriteReport(const std::string& path, const Outcome& outcome) {
+std::string WriteReport(const ReportTarget& target, const Outcome& outcome) {
   const Machine& machine = *outcome.machine;
   QJsonObject report{
       {"program", "quillfen-scan"},
@@ -121,11 +112,8 @@ std::string WriteReport(const std::string& path, const Outcome& outcome) {
       {"failures", Failures(*outcome.record)},
       {"messages", Told(outcome)},
   };
-  QSaveFile file(QFile::decodeName(Bytes(path)));
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(QJsonDocument(report).toJson()) < 0 || !file.commit())
-    return "cannot write the report '" + path + "': " + file.errorString().toStdString();
-  return {};
+  const QByteArray bytes = QJsonDocument(report).toJson();
+  return target.Write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace Cli

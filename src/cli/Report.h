@@ -5,12 +5,11 @@
 #include <string>
 
 #include "cli/Outcome.h"
+#include "cli/ReportTarget.h"
 
 namespace Cli {
 
-// Why no report can be written under this name; empty text when one can.
-std::string ReportNameProblem(const std::string& path);
 // Writes the report whole or not at all; returns why it could not, or empty text.
-std::string WriteReport(const std::string& path, const Outcome& outcome);
+std::string WriteReport(const ReportTarget& target, const Outcome& outcome);
 
 }  // namespace Cli

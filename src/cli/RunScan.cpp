@@ -47,9 +47,6 @@ int Fail(const std::string& problem) {
 }  // namespace
 
 int RunScan(const Request& request) {
-  if (request.json)
-    if (std::string problem = ReportNameProblem(*request.json); !problem.empty())
-      return Fail(problem);
   const SetUpResult setUp = SetUpMachine(request);
   if (!setUp.machine) return Fail(setUp.error);
   const Machine& machine = *setUp.machine;
@@ -85,8 +82,8 @@ int RunScan(const Request& request) {
   outcome.status = ExitStatusOf(record, !outcome.refusal.empty());
 
   WriteSummary(outcome, request.kind != ScanKind::Computer);
-  if (request.json)
-    if (std::string problem = WriteReport(*request.json, outcome); !problem.empty())
+  if (setUp.report)
+    if (std::string problem = WriteReport(*setUp.report, outcome); !problem.empty())
       return Fail(problem);
   return outcome.status;
 }

@@ -18,6 +18,15 @@ CliWorld::CliWorld() {
   SetProgramFilesDir("C:\\Program Files");
 }
 
+void CliWorld::Disk(const std::string& root) const {
+  tree.File(root + "/Program Files/WindowsUpdate/a.w98", "inventory", 2004);
+  tree.File(root + "/Program Files/WindowsUpdate/V4/iuhist.xml", "history", 2021);
+  tree.File(root + "/Program Files/WindowsUpdate/V4/iuhist_catalogadmin.xml", "admin", 2004);
+  tree.File(root + "/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
+  tree.SetTime(root + "/Program Files/OfficeUpdate", 2003);
+  tree.File(root + "/WINDOWS/Windows Update.log", "log", 2005);
+}
+
 Ran CliWorld::Scan(const QStringList& arguments) const {
   QProcessEnvironment environment;
   environment.insert("PATH", qEnvironmentVariable("PATH"));

@@ -25,6 +25,8 @@ class CliWorld : public ::testing::Test, protected testsupport::WindowsMachine {
   // The letters a Linux user's drive table gives (C: for c/, D: for d/), as the program's own
   // mapping does, so the windows' scan code can run over the same trees for comparison.
   CliWorld();
+  // An old system disk at `root`: inventories, a V4 file, the V4 log, an OfficeUpdate folder.
+  void Disk(const std::string& root) const;
   // Runs quillfen-scan in the tree's root folder.
   Ran Scan(const QStringList& arguments) const;
   // The JSON report at a path relative to the tree.

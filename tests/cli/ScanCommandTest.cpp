@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <filesystem>
+#include <random>
 
 #include "CliWorld.h"
 #include "scan/ScanProcess.h"
@@ -18,18 +19,7 @@ QString Sha256(const char* text) {
   return QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex();
 }
 
-class ScanCommand : public CliWorld {
- protected:
-  // An old system disk: inventories, a V4 file, the V4 log, an OfficeUpdate folder.
-  void Disk(const std::string& root) {
-    tree.File(root + "/Program Files/WindowsUpdate/a.w98", "inventory", 2004);
-    tree.File(root + "/Program Files/WindowsUpdate/V4/iuhist.xml", "history", 2021);
-    tree.File(root + "/Program Files/WindowsUpdate/V4/iuhist_catalogadmin.xml", "admin", 2004);
-    tree.File(root + "/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
-    tree.SetTime(root + "/Program Files/OfficeUpdate", 2003);
-    tree.File(root + "/WINDOWS/Windows Update.log", "log", 2005);
-  }
-};
+class ScanCommand : public CliWorld {};
 
 TEST_F(ScanCommand, DriveSavesIntoDestAndReportsEachFile) {
   Disk("d");
@@ -60,6 +50,44 @@ TEST_F(ScanCommand, DriveSavesIntoDestAndReportsEachFile) {
   EXPECT_EQ(first["modified"], "2004-06-15T12:00:00Z");
   EXPECT_EQ(first["sha256"], Sha256("inventory"));
   EXPECT_EQ(QJsonValue(files[3])["saved"]["windows"], "F:\\CVL_SAVE\\OfficeUpdate\\cache\\x.cab");
+}
+
+// The hash is read in pieces; a file of several pieces is hashed whole.
+TEST_F(ScanCommand, TheReportHashesAFileLongerThanOneReadWhole) {
+  std::mt19937 bytes(19);
+  std::string content(200 * 1000, '\0');
+  for (char& c : content) c = static_cast<char>(bytes());
+  tree.File("loose/big.w98", content, 2004);
+  tree.Folder("out");
+  const Ran ran = Scan({"folder", "loose", "--save-to", "out", "--json", "report.json"});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  const QJsonArray files = Report("report.json")["files"].toArray();
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_EQ(files[0]["size"], 200000);
+  const QByteArray whole(content.data(), qsizetype(content.size()));
+  const QByteArray hash = QCryptographicHash::hash(whole, QCryptographicHash::Sha256);
+  EXPECT_EQ(files[0]["sha256"], QString::fromLatin1(hash.toHex()));
+}
+
+// The V4 folder's log and the Windows folder's land on one name: the later replaces the
+// earlier, and the report and the summary count one file.
+TEST_F(ScanCommand, ALogFoundInTheV4AndTheWindowsFolderIsOneSavedFile) {
+  tree.File("d/Program Files/WindowsUpdate/a.w98", "inventory", 2004);
+  tree.File("d/Program Files/WindowsUpdate/V4/Windows Update.log", "the V4 folder's", 2004);
+  tree.File("d/WINDOWS/Windows Update.log", "the Windows folder's", 2005);
+  tree.Folder("out");
+  const Ran ran = Scan({"drive", "d", "--save-to", "out", "--json", "report.json"});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  EXPECT_EQ(ran.out, "2 files saved into " + tree.Path("out/CVL_SAVE") + "\n");
+  EXPECT_NE(ran.err.find("Files found: 2, saved: 2, not saved: 0\n"), std::string::npos) << ran.err;
+  EXPECT_EQ(tree.Listing("out/CVL_SAVE"), "README.TXT\nV4/\nV4/Windows Update.log\na.w98\n");
+  EXPECT_EQ(tree.Read("out/CVL_SAVE/V4/Windows Update.log"), "the Windows folder's");
+
+  const QJsonArray files = Report("report.json")["files"].toArray();
+  ASSERT_EQ(files.size(), 2);
+  EXPECT_EQ(files[1]["source"]["windows"], "D:\\WINDOWS\\Windows Update.log");
+  EXPECT_EQ(files[1]["saved"]["windows"], "F:\\CVL_SAVE\\V4\\Windows Update.log");
+  EXPECT_EQ(files[1]["sha256"], Sha256("the Windows folder's"));
 }
 
 TEST_F(ScanCommand, ADriveWithoutWindowsFolderNeedsTheOptionThatNamesIt) {

@@ -1,5 +1,6 @@
 // Making and removing single folders and files.
 #include "system/WindowsApi.h"
+#include "system/win32/PendingFile.h"
 #include "system/win32/Win32Host.h"
 
 namespace WindowsApi {
@@ -11,7 +12,10 @@ bool MakeFolder(const std::string& path, const std::string& /*copyOf*/) {
 
 bool RemoveEmptyFolder(const std::string& path) {
   Win32Host::QuietDriveErrors();
-  return Win32Host::IsUsablePath(path) && RemoveDirectoryA(path.c_str());
+  if (!Win32Host::IsUsablePath(path)) return false;
+  // What a save cut short left in it is no content of the folder.
+  Win32Host::SweepStalePendingFiles(path);
+  return RemoveDirectoryA(path.c_str());
 }
 
 // Windows 95 reads wildcards in DeleteFile; the usable-path test keeps it to one file.

@@ -1,5 +1,6 @@
 // FindFirstFile/FindNextFile, taken as one snapshot.
 #include "system/WindowsApi.h"
+#include "system/win32/PendingFile.h"
 #include "system/win32/Win32Host.h"
 
 namespace Win32Host {
@@ -34,7 +35,11 @@ bool Collect(const std::string& pattern, Wanted wanted, const std::string& name,
   if (find == INVALID_HANDLE_VALUE) return false;
   bool complete = true;
   for (;;) {
-    if (!IsReparseFolder(data) && wanted(data, name)) {
+    // The host's own files being written, or left by a save that was cut short, are no
+    // entries of the folder.
+    const bool pending =
+        !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPendingFileName(data.cFileName);
+    if (!IsReparseFolder(data) && !pending && wanted(data, name)) {
       FindData entry;
       entry.name = data.cFileName;  // always ends in a NUL within its 260 characters
       entry.attributes = data.dwFileAttributes;

@@ -48,11 +48,22 @@ PendingFile::~PendingFile() {
 }
 
 bool PendingFile::Create(const Destination& destination) {
-  char made[MAX_PATH];
-  if (!GetTempFileNameA(destination.folder.c_str(), "~qf", 0, made)) return false;
-  temporary_ = made;
   final_ = destination.folder + destination.name;
-  return final_.size() < MAX_PATH;
+  if (final_.size() >= MAX_PATH) return false;
+  SweepBeforeFirstWrite(destination.folder);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string path = destination.folder + NextPendingFileName();
+    if (path.size() >= MAX_PATH) return false;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      temporary_ = path;
+      return true;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  }
+  return false;
 }
 
 bool PendingFile::Commit() {
