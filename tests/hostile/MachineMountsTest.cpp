@@ -102,7 +102,7 @@ TEST_F(MachineMounts, WhatIsMountedFromTheMachineIntoADiskIsNeverSaved) {
                   "a.w98\n");
       },
       why);
-  if (!ran) GTEST_SKIP() << "no private mounts: " << why;
+  if (!ran) GTEST_SKIP() << "not run: no private mounts: " << why;
 }
 
 // Both roads to the machine on the drive that maps "/": a path with no link on it, and one
