@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "system/FileTools.h"
+#include "system/HostSettings.h"
 #include "system/UserDialogs.h"
 
 namespace {
@@ -152,7 +153,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string root = pattern;
-  setenv("QUILLFEN_DRIVES", ("C=" + root).c_str(), 1);
+  HostSettings::Use({.drives = "C=" + root});
   CountingDialogs dialogs;
   UserDialogs::Scope scope(dialogs);
 

@@ -18,6 +18,7 @@
 
 #include "scan/ConsoleTools.h"
 #include "scan/ScanProcess.h"
+#include "system/HostSettings.h"
 #include "system/UserDialogs.h"
 #include "ui/qt/TextBoxControl.h"
 
@@ -116,9 +117,9 @@ double ScanFigures(const std::string& root, int files, int runs) {
   std::ofstream(root + "/machine.reg")
       << "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\r\n"
          "\"ProgramFilesDir\"=\"C:\\\\Program Files\"\r\n";
-  setenv("QUILLFEN_DRIVES", ("C=" + c + ";D=" + d + ";E=" + e + ";F=" + f).c_str(), 1);
-  setenv("QUILLFEN_REGISTRY", (root + "/machine.reg").c_str(), 1);
-  setenv("windir", "C:\\WINDOWS", 1);
+  HostSettings::Use({.drives = "C=" + c + ";D=" + d + ";E=" + e + ";F=" + f,
+                     .registry = root + "/machine.reg",
+                     .windir = "C:\\WINDOWS"});
 
   Answering answers;
   answers.saveTo = "F:\\";

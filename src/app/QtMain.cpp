@@ -2,6 +2,7 @@
 // takes no command-line arguments; any that are given are ignored.
 #include <QApplication>
 
+#include "system/HostSettings.h"
 #include "system/UserDialogs.h"
 #include "system/WindowsApi.h"
 #include "ui/Form.h"
@@ -17,6 +18,8 @@ int main(int, char** argv) {
   // One main window replaces another; the toolkit ends the program when none is left.
   QApplication::setQuitOnLastWindowClosed(false);
 
+  // What the machine shows as Windows drives, registry, windir and version (Linux), read once.
+  HostSettings::Use(HostSettings::FromEnvironment());
   // Ctrl-C in the terminal that started it, or a request to end, leaves no half-written copy.
   WindowsApi::RemoveTemporaryOnInterrupt();
   QtUi::QtDialogs dialogs;

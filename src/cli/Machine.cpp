@@ -1,6 +1,5 @@
 #include "cli/Machine.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -9,6 +8,7 @@
 #include "scan/SaveFolder.h"
 #include "scan/ScanProcess.h"
 #include "system/FileTools.h"
+#include "system/HostSettings.h"
 #include "system/TextTools.h"
 #include "system/WindowsApi.h"
 
@@ -26,14 +26,14 @@ bool RegistryOpens() {
 
 // The export --registry or QUILLFEN_REGISTRY names; without either, the registry files of
 // ROOT's own Windows, which the host reads through windir.
-std::string SetRegistry(const Request& request) {
+std::string SetRegistry(const Request& request, HostSettings::Settings& settings) {
   std::string path;
   if (request.registry) {
     path = Absolute(*request.registry);
-  } else if (const char* set = std::getenv("QUILLFEN_REGISTRY"); set && *set) {
-    path = set;
+  } else if (settings.registry) {
+    path = *settings.registry;
   } else {
-    unsetenv("QUILLFEN_REGISTRY");
+    HostSettings::Use(settings);
     if (RegistryOpens()) return {};
     return "ROOT's Windows has no registry that can be read (system32\\config\\SOFTWARE or "
            "SYSTEM.DAT in its WINNT or WINDOWS folder): give its registry export with --registry "
@@ -42,16 +42,18 @@ std::string SetRegistry(const Request& request) {
   if (std::string problem = FileProblem(path, "registry export"); !problem.empty()) return problem;
   // The host opens the export without following a link: the one given here is followed now.
   std::error_code error;
-  setenv("QUILLFEN_REGISTRY", std::filesystem::canonical(path, error).c_str(), 1);
+  settings.registry = std::filesystem::canonical(path, error).string();
+  HostSettings::Use(settings);
   return {};
 }
 
-std::string SetWindir(const std::string& windir) {
+std::string SetWindir(const std::string& windir, HostSettings::Settings& settings) {
   const bool onC = windir.size() >= 3 && (windir[0] == 'C' || windir[0] == 'c') &&
                    windir[1] == ':' && (windir[2] == '\\' || windir[2] == '/');
   // The local scan takes the system drive, and so its save folder, from windir's letter.
   if (!onC) return "--windir must name a folder on C: (ROOT), such as 'C:\\WINDOWS'";
-  setenv("windir", windir.c_str(), 1);
+  settings.windir = windir;
+  HostSettings::Use(settings);
   return {};
 }
 
@@ -106,9 +108,11 @@ SetUpResult SetUpMachine(const Request& request) {
   // ";" ends an entry of the drive table.
   if ((folders.root + folders.dest).find(';') != std::string::npos)
     return Refused("a path holding ';' cannot be used");
-  std::string drives = std::string(1, LetterOf(request.kind)) + "=" + folders.root;
-  if (request.saveTo) drives += ";F=" + folders.dest;
-  setenv("QUILLFEN_DRIVES", drives.c_str(), 1);
+  // The machine the scan sees: the environment's settings, but for its drives.
+  HostSettings::Settings settings = HostSettings::FromEnvironment();
+  settings.drives = std::string(1, LetterOf(request.kind)) + "=" + folders.root;
+  if (request.saveTo) *settings.drives += ";F=" + folders.dest;
+  HostSettings::Use(settings);
 
   Machine machine;
   machine.scanned = std::string(1, LetterOf(request.kind)) + ":\\";
@@ -128,11 +132,10 @@ SetUpResult SetUpMachine(const Request& request) {
   if (request.kind == ScanKind::Computer) {
     // Without --windir the host's windir is WINNT or WINDOWS at the top of C: (ROOT); one of
     // the environment would be another machine's.
-    if (request.windir)
-      problem = SetWindir(*request.windir);
-    else
-      unsetenv("windir");
-    if (problem.empty()) problem = SetRegistry(request);
+    settings.windir.reset();
+    HostSettings::Use(settings);
+    if (request.windir) problem = SetWindir(*request.windir, settings);
+    if (problem.empty()) problem = SetRegistry(request, settings);
   }
   if (problem.empty() && request.windowsFolder)
     problem = WindowsFolderAnswer(*request.windowsFolder, folders.root, machine.windowsFolder);

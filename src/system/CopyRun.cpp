@@ -47,6 +47,9 @@ bool CopyRun::MakeFolder(const std::string& folder, const std::string& copyOf) {
   // A folder that could not be made is not tried again for each file meant for it.
   if (Noted(failure)) return false;
   if (FolderExists(folder) || WindowsApi::MakeFolder(folder, copyOf)) return true;
+  // Another save (another window, another program) may have made it in between: then it is
+  // there, as asked.
+  if (FolderExists(folder)) return true;
   Failed(folder, failure, false);
   return false;
 }

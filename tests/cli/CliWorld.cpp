@@ -9,12 +9,16 @@
 #include <QProcess>
 #include <sstream>
 
+#include "system/HostSettings.h"
+
 namespace clitest {
 
 CliWorld::CliWorld() {
-  // The machine's guards put the variables back when the case ends.
-  setenv("QUILLFEN_DRIVES", ("C=" + tree.Path("c") + ";D=" + tree.Path("d")).c_str(), 1);
-  setenv("windir", "C:\\WINDOWS", 1);
+  // The machine's guards put the settings back when the case ends.
+  HostSettings::Settings settings = HostSettings::Current();
+  settings.drives = "C=" + tree.Path("c") + ";D=" + tree.Path("d");
+  settings.windir = "C:\\WINDOWS";
+  HostSettings::Use(settings);
   SetProgramFilesDir("C:\\Program Files");
 }
 

@@ -1,6 +1,7 @@
 // Broken configuration: registry exports, drive tables and version records that are
 // malformed, enormous or hostile. Each is said as what it is, and nothing crashes.
 #include "HostileWorld.h"
+#include "support/HostGuard.h"
 #include "system/FileTools.h"
 #include "system/WindowsTools.h"
 
@@ -52,16 +53,16 @@ TEST_F(Configuration, MalformedRegistryExportsGiveTheFailureTexts) {
 TEST_F(Configuration, MalformedVersionRecordsNameNoWindows) {
   for (const char* text : {"", "garbage", "2.5", "2.5.x", "-1.5.1", "2.5.1.9", "99999999999.5.1",
                            "2..1", ":Service Pack 3"}) {
-    testsupport::EnvGuard version("QUILLFEN_WINVER", text);
+    testsupport::HostGuard version(testsupport::HostGuard::Setting::Version, text);
     EXPECT_EQ(WindowsTools::GetOSName(), "Unknown Operating System") << text;
   }
-  testsupport::EnvGuard version("QUILLFEN_WINVER", ("2.5.1:" + std::string(1000, 's')).c_str());
+  testsupport::HostGuard version(testsupport::HostGuard::Setting::Version, ("2.5.1:" + std::string(1000, 's')).c_str());
   EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows XP");
 }
 
 TEST_F(Configuration, ADriveTableWithoutTheSystemDriveEndsTheScanWithItsLine) {
   tree.File("c/Program Files/WindowsUpdate/a.w98", "a", 2004);
-  testsupport::EnvGuard drives("QUILLFEN_DRIVES", ";;=;C;C=;C=relative;C= /x;CC=/tmp");
+  testsupport::HostGuard drives(testsupport::HostGuard::Setting::Drives, ";;=;C;C=;C=relative;C= /x;CC=/tmp");
   ::testing::internal::CaptureStderr();
   Arm();
   EXPECT_EQ(ScanLocal(),

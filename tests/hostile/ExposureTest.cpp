@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "HostileWorld.h"
+#include "support/HostGuard.h"
 #include "system/WindowsApi.h"
 
 namespace hostile {
@@ -187,7 +188,7 @@ TEST_F(Exposure, SaveSubfoldersThatAreLinksOutOfTheDriveAreRefused) {
 // On the drive that maps "/", everything lies inside the drive: there a link is followed only
 // when it leads further into the folder that holds it.
 TEST_F(Exposure, OnTheRootDriveALinkIsFollowedOnlyIntoItsOwnFolder) {
-  testsupport::EnvGuard root("QUILLFEN_DRIVES", "Z=/");
+  testsupport::HostGuard root(testsupport::HostGuard::Setting::Drives, "Z=/");
   const std::string scanned = WindowsApi::WindowsPathOf(tree.Path("e/scan"));
   ASSERT_FALSE(scanned.empty());
   tree.File("e/beside.gng", "beside the scanned folder", 2004);

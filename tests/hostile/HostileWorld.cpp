@@ -15,17 +15,19 @@
 
 #include "scan/ScanOptions.h"
 #include "scan/ScanProcess.h"
+#include "system/HostSettings.h"
 
 namespace hostile {
 
 HostileWorld::HostileWorld() {
   ScanOptions::ResetAll();
   tree.Folder("e");
-  // The machine's guards put the variables back when the case ends. The suite is for the POSIX
+  // The machine's guards put the settings back when the case ends. The suite is for the POSIX
   // host alone, so its drives keep the letters a Linux user gives them.
-  setenv("QUILLFEN_DRIVES",
-         ("C=" + tree.Path("c") + ";D=" + tree.Path("d") + ";E=" + tree.Path("e")).c_str(), 1);
-  setenv("windir", "C:\\WINDOWS", 1);
+  HostSettings::Settings settings = HostSettings::Current();
+  settings.drives = "C=" + tree.Path("c") + ";D=" + tree.Path("d") + ";E=" + tree.Path("e");
+  settings.windir = "C:\\WINDOWS";
+  HostSettings::Use(settings);
   SetProgramFilesDir("C:\\Program Files");
 }
 

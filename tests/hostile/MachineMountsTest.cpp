@@ -9,6 +9,7 @@
 
 #include "HostileWorld.h"
 #include "Namespaces.h"
+#include "support/HostGuard.h"
 #include "system/FileTools.h"
 #include "system/WindowsApi.h"
 
@@ -108,7 +109,7 @@ TEST_F(MachineMounts, WhatIsMountedFromTheMachineIntoADiskIsNeverSaved) {
 // Both roads to the machine on the drive that maps "/": a path with no link on it, and one
 // through a link (/proc/self).
 TEST_F(MachineMounts, OnTheDriveThatMapsTheRootTheMachineIsNotThere) {
-  testsupport::EnvGuard drives("QUILLFEN_DRIVES", ("Z=/;C=" + tree.Path("c")).c_str());
+  testsupport::HostGuard drives(testsupport::HostGuard::Setting::Drives, ("Z=/;C=" + tree.Path("c")).c_str());
   EXPECT_FALSE(FileTools::FileExists("Z:\\proc\\cpuinfo"));
   EXPECT_FALSE(FileTools::FolderExists("Z:\\sys\\kernel"));
   EXPECT_FALSE(FileTools::FolderExists("Z:\\dev"));

@@ -39,6 +39,9 @@ class OneSaveAtATime : public HostileWorld {
       ScanProcess::ScanFolder(source);
       const bool saved = !dialogs.calls.empty() &&
                          dialogs.calls.back() == "open: E:\\out\\CVL_SAVE";
+      // What it was told instead, for the case's failure.
+      if (!saved)
+        for (const std::string& call : dialogs.calls) std::fprintf(stderr, "%s\n", call.c_str());
       _exit(saved ? 0 : 1);
     }
     return child;

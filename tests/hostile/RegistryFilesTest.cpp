@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "HostileWorld.h"
+#include "support/HostGuard.h"
 #include "support/posix/RegistryHive.h"
 #include "system/FileTools.h"
 #include "system/posix/RegistryFile.h"
@@ -20,7 +21,7 @@
 namespace hostile {
 namespace {
 
-using testsupport::EnvGuard;
+using testsupport::HostGuard;
 using testsupport::RegistryHive;
 
 constexpr const char* kErrorOpeningKey = "(Error opening key)";
@@ -95,18 +96,18 @@ class RegistryFiles : public HostileWorld {
 TEST_F(RegistryFiles, AnExportThatIsAFifoOrADeviceOpensNoKeyAndNothingWaits) {
   ASSERT_EQ(mkfifo(tree.Path("fifo.reg").c_str(), 0644), 0);
   for (const std::string& path : {tree.Path("fifo.reg"), std::string("/dev/zero")}) {
-    EnvGuard named("QUILLFEN_REGISTRY", path.c_str());
+    HostGuard named(HostGuard::Setting::Registry, path.c_str());
     EXPECT_EQ(FileTools::GetProgramFilesDir(), kErrorOpeningKey) << path;
   }
   ASSERT_EQ(symlink("/dev/zero", tree.Path("zero.reg").c_str()), 0);
-  EnvGuard linked("QUILLFEN_REGISTRY", tree.Path("zero.reg").c_str());
+  HostGuard linked(HostGuard::Setting::Registry, tree.Path("zero.reg").c_str());
   EXPECT_EQ(FileTools::GetProgramFilesDir(), kErrorOpeningKey);  // a link is not followed
 }
 
 TEST_F(RegistryFiles, AnExportSwappedWhileItIsReadIsReadWholeOrNotAtAll) {
   const std::string good = tree.Read("machine.reg");
   tree.File("swapped/machine.reg", good);
-  EnvGuard named("QUILLFEN_REGISTRY", tree.Path("swapped/machine.reg").c_str());
+  HostGuard named(HostGuard::Setting::Registry, tree.Path("swapped/machine.reg").c_str());
   EXPECT_GE(SwapWhileReading("swapped/machine.reg", good, "C:\\Program Files", 2000,
                              [] { return FileTools::GetProgramFilesDir(); }),
             2000);
@@ -115,7 +116,7 @@ TEST_F(RegistryFiles, AnExportSwappedWhileItIsReadIsReadWholeOrNotAtAll) {
 TEST_F(RegistryFiles, AHiveSwappedWhileItIsReadIsReadWholeOrNotAtAll) {
   for (const RegistryHive::Kind kind : {RegistryHive::Kind::Win9x, RegistryHive::Kind::Nt}) {
     OwnRegistry(kind);
-    EnvGuard noExport("QUILLFEN_REGISTRY", nullptr);
+    HostGuard noExport(HostGuard::Setting::Registry, nullptr);
     EXPECT_GE(SwapWhileReading(hivePath_, hiveBytes_, "C:\\Program Files", 150,
                                [] { return FileTools::GetProgramFilesDir(); }),
               150);
@@ -126,7 +127,7 @@ TEST_F(RegistryFiles, AHiveSwappedWhileItIsReadIsReadWholeOrNotAtAll) {
 TEST_F(RegistryFiles, AHiveItsReaderMayNotReadAbortsTheScanWithTheFailureText) {
   for (const RegistryHive::Kind kind : {RegistryHive::Kind::Nt, RegistryHive::Kind::Win9x}) {
     OwnRegistry(kind);
-    EnvGuard noExport("QUILLFEN_REGISTRY", nullptr);
+    HostGuard noExport(HostGuard::Setting::Registry, nullptr);
     EXPECT_EQ(FileTools::GetProgramFilesDir(), "C:\\Program Files");  // readable, it is read
     chmod(tree.Path(hivePath_).c_str(), 0);
     Arm();

@@ -8,6 +8,7 @@
 #include "ScanWorld.h"
 #include "scan/ScanOptions.h"
 #include "scan/ScanProcess.h"
+#include "support/HostGuard.h"
 
 namespace scantest {
 namespace {
@@ -71,7 +72,7 @@ TEST_F(UnsavableNames, TheLocalScanSaysWhichDatesItCouldNotRead) {
   const std::string windows(240, 'w');
   tree.Folder("c/" + windows);
   WideFile(L"R:\\c\\" + std::wstring(240, L'w') + L"\\Windows Update.log");
-  testsupport::EnvGuard windir("windir", ("S:\\" + windows).c_str());
+  testsupport::HostGuard windir(testsupport::HostGuard::Setting::Windir, ("S:\\" + windows).c_str());
   ScanOptions::ResetAll();
   EXPECT_EQ(ScanLocal(), Lines({"<t> - Could not read the date of: " + std::string(240, 'n') + ".gng",
                                 "<t> - Could not read the date of: Windows Update.log",

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+#include "support/HostGuard.h"
+
 namespace fs = std::filesystem;
 
 namespace testsupport {
@@ -66,6 +68,9 @@ std::string DriveMap(const TempTree& tree, TreeDrives::Layout layout) {
 }  // namespace
 
 TreeDrives::TreeDrives(const TempTree& tree, Layout layout)
-    : drives_("QUILLFEN_DRIVES", DriveMap(tree, layout).c_str()) {}
+    : drives_(std::make_unique<HostGuard>(HostGuard::Setting::Drives,
+                                          DriveMap(tree, layout).c_str())) {}
+
+TreeDrives::~TreeDrives() = default;
 
 }  // namespace testsupport

@@ -4,6 +4,7 @@
 // On the POSIX host it is a fresh folder under the temporary folder. On Windows it is the
 // scratch drive R: that the test run links beforehand (scripts/wine/prefix.sh), emptied when
 // the tree is made and when it goes: so one tree at a time.
+#include <memory>
 #include <string>
 
 namespace testsupport {
@@ -64,13 +65,15 @@ class EnvGuard {
 // Windows folder and cannot stand for a test tree, so the tests keep to R: (a tree's root),
 // and S: and T: (its folders "c" and "d": the running system's drive and another disk). On the
 // POSIX host this maps them for the life of the object; a Windows test run links them once.
+class HostGuard;
 class TreeDrives {
  public:
   enum class Layout { Root, SystemAndOther };
   TreeDrives(const TempTree& tree, Layout layout);
+  ~TreeDrives();
 
  private:
-  EnvGuard drives_;
+  std::unique_ptr<HostGuard> drives_;
 };
 
 }  // namespace testsupport

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/FakeDialogs.h"
+#include "support/HostGuard.h"
 #include "support/MachineRegistry.h"
 #include "support/TempTree.h"
 
@@ -25,8 +26,8 @@ class WindowsMachine {
   TempTree tree;
   TreeDrives drives{tree, TreeDrives::Layout::SystemAndOther};
   MachineRegistry registry{tree};
-  EnvGuard windir{"windir", "S:\\WINDOWS"};
-  EnvGuard winver{"QUILLFEN_WINVER", "2.5.1:Service Pack 3"};
+  HostGuard windir{HostGuard::Setting::Windir, "S:\\WINDOWS"};
+  HostGuard winver{HostGuard::Setting::Version, "2.5.1:Service Pack 3"};
   EnvGuard tz{"TZ", "UTC"};
   FakeDialogs dialogs;
 };

@@ -1,6 +1,7 @@
 // The drive table: QUILLFEN_DRIVES text, the mount-table fallback, the drive list.
 #include <gtest/gtest.h>
 
+#include "support/HostGuard.h"
 #include "support/TempTree.h"
 #include "system/WindowsApi.h"
 #include "system/posix/DriveTable.h"
@@ -9,7 +10,7 @@
 namespace {
 
 using PosixHost::DriveList;
-using testsupport::EnvGuard;
+using testsupport::HostGuard;
 
 std::string Describe(const DriveList& drives) {
   std::string text;
@@ -68,8 +69,7 @@ TEST(PosixDriveTable, DriveEntriesFollowTheVariableOnEveryCall) {
   tree.Folder("win98");
   tree.Folder("q");
   {
-    EnvGuard drives("QUILLFEN_DRIVES",
-                    ("D=" + tree.Path("old") + ";c=" + tree.Path("win98")).c_str());
+    HostGuard drives(HostGuard::Setting::Drives, ("D=" + tree.Path("old") + ";c=" + tree.Path("win98")).c_str());
     EXPECT_EQ(WindowsApi::DriveEntries(),
               (std::vector<std::string>{"c: [" + tree.Path("win98") + "]",
                                         "d: [" + tree.Path("old") + "]"}));
@@ -77,10 +77,10 @@ TEST(PosixDriveTable, DriveEntriesFollowTheVariableOnEveryCall) {
     EXPECT_EQ(PosixHost::DriveRoot('E'), std::nullopt);
   }
   {
-    EnvGuard drives("QUILLFEN_DRIVES", ("Q=" + tree.Path("q")).c_str());
+    HostGuard drives(HostGuard::Setting::Drives, ("Q=" + tree.Path("q")).c_str());
     EXPECT_EQ(WindowsApi::DriveEntries(), std::vector<std::string>{"q: [" + tree.Path("q") + "]"});
   }
-  EnvGuard unset("QUILLFEN_DRIVES", nullptr);
+  HostGuard unset(HostGuard::Setting::Drives, nullptr);
   const auto entries = WindowsApi::DriveEntries();
   ASSERT_FALSE(entries.empty());
   EXPECT_EQ(entries.back(), "z: [/]");
@@ -93,7 +93,7 @@ TEST(PosixDriveTable, UnusableEntriesAreNamedOnceOnStandardError) {
   tree.Folder("c");
   const std::string text = "C=" + tree.Path("c") + ";D = " + tree.Path("c") + ";E=" +
                            tree.Path("later") + ";C=" + tree.Path("c") + ";F=/proc;9=/x";
-  EnvGuard drives("QUILLFEN_DRIVES", text.c_str());
+  HostGuard drives(HostGuard::Setting::Drives, text.c_str());
   ::testing::internal::CaptureStderr();
   const auto first = WindowsApi::DriveEntries();
   const auto second = WindowsApi::DriveEntries();

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "support/HostGuard.h"
 #include "support/TempTree.h"
 #include "support/posix/RegistryHive.h"
 #include "system/FileTools.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-using testsupport::EnvGuard;
+using testsupport::HostGuard;
 using testsupport::kCurrentVersionKey;
 using testsupport::RegistryHive;
 using testsupport::TempTree;
@@ -27,10 +28,10 @@ constexpr const char* kFailedToRead = "(Failed to read value)";
 class HiveMachine {
  protected:
   TempTree tree;
-  EnvGuard drives{"QUILLFEN_DRIVES", ("C=" + tree.Root()).c_str()};
-  EnvGuard noExport{"QUILLFEN_REGISTRY", nullptr};
-  EnvGuard noWindir{"windir", nullptr};
-  EnvGuard noVersion{"QUILLFEN_WINVER", nullptr};
+  HostGuard drives{HostGuard::Setting::Drives, ("C=" + tree.Root()).c_str()};
+  HostGuard noExport{HostGuard::Setting::Registry, nullptr};
+  HostGuard noWindir{HostGuard::Setting::Windir, nullptr};
+  HostGuard noVersion{HostGuard::Setting::Version, nullptr};
 
   void Place(const RegistryHive& hive, const std::string& windowsFolder = "WINDOWS") const {
     tree.File(hive.PathIn(windowsFolder), hive.Bytes());
@@ -145,7 +146,7 @@ TEST_F(PosixHiveMachine, TheVersionRecordComesFromTheSameRegistry) {
   EXPECT_STREQ(record.csdVersion, "Service Pack 3");
   EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows XP");
   {
-    EnvGuard winver("QUILLFEN_WINVER", "1.4.90");  // the variable, when set, says it
+    HostGuard winver(HostGuard::Setting::Version, "1.4.90");  // the variable, when set, says it
     EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows Millennium Edition");
   }
 
@@ -183,7 +184,7 @@ TEST_F(PosixHiveMachine, WindirIsTheWindowsFolderAtTheTopOfC) {
   tree.Folder("WINNT");
   EXPECT_EQ(WindowsApi::EnvironmentValue("windir"), "C:\\WINNT");
   {
-    EnvGuard windir("windir", "D:\\OTHER");  // the environment's, when it has one
+    HostGuard windir(HostGuard::Setting::Windir, "D:\\OTHER");  // the environment's, when it has one
     EXPECT_EQ(WindowsApi::EnvironmentValue("windir"), "D:\\OTHER");
   }
   tree.File("WINNT.TXT");  // a file of that name is no Windows folder
@@ -206,7 +207,7 @@ TEST_F(PosixHiveMachine, TheRegistryIsTheOneOfTheWindowsFolderInForce) {
   tree.Folder("WINNT");
   EXPECT_EQ(FileTools::GetProgramFilesDir(), kErrorOpeningKey);
   {
-    EnvGuard windir("windir", "C:\\WIN98");
+    HostGuard windir(HostGuard::Setting::Windir, "C:\\WIN98");
     EXPECT_EQ(FileTools::GetProgramFilesDir(), kErrorOpeningKey);
     Place(win98, "WIN98");
     EXPECT_EQ(FileTools::GetProgramFilesDir(), "C:\\Programme");
@@ -217,7 +218,7 @@ TEST_F(PosixHiveMachine, TheRegistryIsTheOneOfTheWindowsFolderInForce) {
             "\"ProgramFilesDir\"=\"C:\\\\From Export\"\n");
   Place(nt, "WINNT");
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "C:\\Program Files");
-  EnvGuard exported("QUILLFEN_REGISTRY", tree.Path("machine.reg").c_str());
+  HostGuard exported(HostGuard::Setting::Registry, tree.Path("machine.reg").c_str());
   EXPECT_EQ(FileTools::GetProgramFilesDir(), "C:\\From Export");
 }
 

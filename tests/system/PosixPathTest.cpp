@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "PosixTestDrive.h"
+#include "support/HostGuard.h"
 #include "system/WindowsApi.h"
 #include "system/posix/PathText.h"
 #include "system/posix/PosixPaths.h"
@@ -12,7 +13,7 @@ namespace {
 
 using PosixHost::ParseWindowsPath;
 using posixtest::TestDrive;
-using testsupport::EnvGuard;
+using testsupport::HostGuard;
 using WindowsApi::FileAttributes;
 using WindowsApi::kAttrDirectory;
 using WindowsApi::kInvalidAttributes;
@@ -126,7 +127,7 @@ TEST(PosixPathBack, NativePathsComeBackThroughTheLongestDriveRoot) {
   tree.Folder("sub/deeper");
   tree.Folder("subway");
   const std::string drives = "C=" + tree.Root() + ";D=" + tree.Path("sub");
-  EnvGuard guard("QUILLFEN_DRIVES", drives.c_str());
+  HostGuard guard(HostGuard::Setting::Drives, drives.c_str());
   EXPECT_EQ(PosixHost::ToWindowsPath(tree.Root()), "C:\\");
   EXPECT_EQ(PosixHost::ToWindowsPath(tree.Root() + "/"), "C:\\");
   EXPECT_EQ(PosixHost::ToWindowsPath(tree.Path("sub")), "D:\\");
@@ -143,7 +144,7 @@ TEST(PosixPathBack, ALinkToADriveComesBackThroughThatDrive) {
   tree.Folder("disk/WINDOWS");
   ASSERT_EQ(symlink(tree.Path("disk").c_str(), tree.Path("link").c_str()), 0);
   const std::string drives = "C=" + tree.Path("disk");
-  EnvGuard guard("QUILLFEN_DRIVES", drives.c_str());
+  HostGuard guard(HostGuard::Setting::Drives, drives.c_str());
   EXPECT_EQ(PosixHost::ToWindowsPath(tree.Path("link/WINDOWS")), "C:\\WINDOWS");
 }
 

@@ -5,13 +5,14 @@
 
 #include <fstream>
 
+#include "support/HostGuard.h"
 #include "support/TempTree.h"
 #include "system/WindowsApi.h"
 #include "system/posix/RegistryFile.h"
 
 namespace {
 
-using testsupport::EnvGuard;
+using testsupport::HostGuard;
 using testsupport::TempTree;
 using namespace WindowsApi;
 
@@ -38,7 +39,7 @@ class RegistryFile {
  private:
   TempTree tree_;
   std::string path_ = tree_.Path("machine.reg");
-  EnvGuard guard_{"QUILLFEN_REGISTRY", path_.c_str()};
+  HostGuard guard_{HostGuard::Setting::Registry, path_.c_str()};
 };
 
 struct Read {
@@ -146,11 +147,11 @@ TEST(PosixRegistry, ATooSmallBufferReportsTheSizeNeeded) {
 TEST(PosixRegistry, WithoutAReadableExportNoKeyOpens) {
   RegistryKey* key = nullptr;
   {
-    EnvGuard unset("QUILLFEN_REGISTRY", nullptr);
+    HostGuard unset(HostGuard::Setting::Registry, nullptr);
     EXPECT_EQ(OpenMachineKey(kCurrentVersion, key), kErrorFileNotFound);
   }
   {
-    EnvGuard missing("QUILLFEN_REGISTRY", "/nonexistent/machine.reg");
+    HostGuard missing(HostGuard::Setting::Registry, "/nonexistent/machine.reg");
     EXPECT_EQ(OpenMachineKey(kCurrentVersion, key), kErrorFileNotFound);
   }
   RegistryFile notAnExport("[HKEY_LOCAL_MACHINE\\Software]\n\"a\"=\"b\"\n");

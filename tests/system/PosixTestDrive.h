@@ -2,6 +2,7 @@
 // A temporary tree seen as drive C: of the POSIX host, for the length of one test.
 #include <string>
 
+#include "support/HostGuard.h"
 #include "support/TempTree.h"
 
 namespace posixtest {
@@ -19,7 +20,7 @@ class TestDrive {
   }
 
  private:
-  testsupport::EnvGuard drives_{"QUILLFEN_DRIVES", ("C=" + tree.Root()).c_str()};
+  testsupport::HostGuard drives_{testsupport::HostGuard::Setting::Drives, ("C=" + tree.Root()).c_str()};
 };
 
 }  // namespace posixtest

@@ -1,6 +1,7 @@
 // The version record and the environment of the POSIX host.
 #include <gtest/gtest.h>
 
+#include "support/HostGuard.h"
 #include "support/TempTree.h"
 #include "system/WindowsApi.h"
 #include "system/WindowsTools.h"
@@ -9,6 +10,7 @@
 namespace {
 
 using testsupport::EnvGuard;
+using testsupport::HostGuard;
 using WindowsApi::VersionRecord;
 
 TEST(PosixVersion, TheRecordComesFromItsText) {
@@ -44,20 +46,20 @@ TEST(PosixVersion, AServicePackTextIsCutToTheRecordsSize) {
 TEST(PosixVersion, TheQueryFollowsTheVariable) {
   VersionRecord record;
   {
-    EnvGuard unset("QUILLFEN_WINVER", nullptr);
+    HostGuard unset(HostGuard::Setting::Version, nullptr);
     EXPECT_FALSE(WindowsApi::QueryVersion(record));
   }
   {
-    EnvGuard bad("QUILLFEN_WINVER", "Windows XP");
+    HostGuard bad(HostGuard::Setting::Version, "Windows XP");
     EXPECT_FALSE(WindowsApi::QueryVersion(record));
   }
-  EnvGuard good("QUILLFEN_WINVER", "1.4.90");
+  HostGuard good(HostGuard::Setting::Version, "1.4.90");
   ASSERT_TRUE(WindowsApi::QueryVersion(record));
   EXPECT_EQ(record.minorVersion, 90u);
 }
 
 TEST(PosixEnvironment, VariablesAreFoundAsSpeltThenInAnyCase) {
-  EnvGuard windir("windir", "C:\\WINDOWS");
+  HostGuard windir(HostGuard::Setting::Windir, "C:\\WINDOWS");
   EnvGuard upper("QUILLFEN_TEST_VALUE", "upper");
   EnvGuard lower("quillfen_test_value", "lower");
   EnvGuard empty("QUILLFEN_TEST_EMPTY", "");
@@ -72,14 +74,14 @@ TEST(PosixEnvironment, VariablesAreFoundAsSpeltThenInAnyCase) {
 
 TEST(PosixVersion, GetOSNameComesFromTheRecordOrSaysUnknown) {
   {
-    EnvGuard winver("QUILLFEN_WINVER", "1.4.10: A ");
+    HostGuard winver(HostGuard::Setting::Version, "1.4.10: A ");
     EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows 98 Second Edition");
   }
   {
-    EnvGuard winver("QUILLFEN_WINVER", "2.5.1:Service Pack 3");
+    HostGuard winver(HostGuard::Setting::Version, "2.5.1:Service Pack 3");
     EXPECT_EQ(WindowsTools::GetOSName(), "Microsoft Windows XP");
   }
-  EnvGuard none("QUILLFEN_WINVER", nullptr);
+  HostGuard none(HostGuard::Setting::Version, nullptr);
   EXPECT_EQ(WindowsTools::GetOSName(), "Unknown Operating System");
 }
 

@@ -1,4 +1,5 @@
 // Facts about a Windows installation: version names, system drive, Program Files folders.
+#include "support/HostGuard.h"
 #include "system/WindowsTools.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 #include "support/WindowsMachine.h"
 #include "system/FileTools.h"
 
-using testsupport::EnvGuard;
+using testsupport::HostGuard;
 
 namespace {
 
@@ -60,14 +61,14 @@ TEST(OSName, NamesTheCombinationsTheTableLeavesOpen) {
 
 TEST(SystemDrive, IsTheFirstCharacterOfWindir) {
   {
-    EnvGuard windir("windir", "C:\\WINDOWS");
+    HostGuard windir(HostGuard::Setting::Windir, "C:\\WINDOWS");
     EXPECT_EQ(WindowsTools::GetSystemDrive(), "C");
   }
   {
-    EnvGuard windir("windir", "");
+    HostGuard windir(HostGuard::Setting::Windir, "");
     EXPECT_EQ(WindowsTools::GetSystemDrive(), "");
   }
-  EnvGuard windir("windir", nullptr);
+  HostGuard windir(HostGuard::Setting::Windir, nullptr);
   EXPECT_EQ(WindowsTools::GetSystemDrive(), "");
 }
 

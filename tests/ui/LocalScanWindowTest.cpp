@@ -8,6 +8,7 @@
 
 #include "UiWorld.h"
 #include "scan/ScanOptions.h"
+#include "support/HostGuard.h"
 #include "system/WindowsTools.h"
 #include "ui/FormNames.h"
 
@@ -94,11 +95,11 @@ TEST_F(LocalScanWindow, OpenSavedDirectoryOpensTheSaveFolderOnTheWindowsDrive) {
   Scan();
   tk.Click(ui::kLocalScanForm, ui::kOpenDirButton);
   {
-    testsupport::EnvGuard otherDrive("windir", "T:\\WINNT");
+    testsupport::HostGuard otherDrive(testsupport::HostGuard::Setting::Windir, "T:\\WINNT");
     tk.Click(ui::kLocalScanForm, ui::kOpenDirButton);
   }
   {
-    testsupport::EnvGuard unset("windir", nullptr);
+    testsupport::HostGuard unset(testsupport::HostGuard::Setting::Windir, nullptr);
     tk.Click(ui::kLocalScanForm, ui::kOpenDirButton);
   }
   EXPECT_EQ(dialogs.opened, (Lines{"S:\\CVL_SAVE", "T:\\CVL_SAVE", "CVL_SAVE"}));

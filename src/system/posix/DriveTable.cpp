@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "system/HostSettings.h"
 #include "system/posix/AsciiText.h"
 #include "system/posix/MountTable.h"
 #include "system/posix/MachineArea.h"
@@ -87,10 +88,11 @@ DriveList ParseDriveList(std::string_view text) {
 }
 
 std::shared_ptr<const DriveList> CurrentDrives() {
-  const char* setting = std::getenv("QUILLFEN_DRIVES");
-  if (!setting) return DrivesOfMachine();
+  const auto& told = HostSettings::Current().drives;
+  if (!told) return DrivesOfMachine();
+  const std::string& setting = *told;
 
-  // Parsed once per distinct value (tests change the variable between cases), and said once.
+  // Parsed once per distinct value (tests set another between cases), and said once.
   // While a named folder is missing, the table is looked at again on every call, so a disk
   // mounted after the program started still becomes its drive.
   static std::string cachedText;

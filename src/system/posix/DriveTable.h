@@ -19,7 +19,7 @@ DriveList ParseDriveList(std::string_view text, std::vector<std::string>& proble
 DriveList ParseDriveList(std::string_view text);
 
 
-// The table in force: QUILLFEN_DRIVES when it is set (read on every call), else the mounts.
+// The table in force: the drives the host is told (HostSettings.h), else the mounts.
 // A QUILLFEN_DRIVES entry that cannot be used (malformed, a letter given twice, no such folder,
 // a folder of the running machine such as /proc) is left out with one warning on standard
 // error that names it, once for each value of the variable.

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "system/WindowsApi.h"
 #include "system/posix/Attributes.h"
 #include "system/posix/NameIndex.h"
@@ -38,7 +40,11 @@ bool MakeFolder(const std::string& path, const std::string& copyOf) {
   // A name taken in another case is taken, as on Windows.
   if (StepInto(parent.drive, taken, placement->name, Want::Any)) return false;
   const Level& folder = parent.chain.back();
-  if (mkdirat(folder.fd.get(), placement->name.c_str(), FolderMode(copyOf)) != 0) return false;
+  if (mkdirat(folder.fd.get(), placement->name.c_str(), FolderMode(copyOf)) != 0) {
+    // Made by another program since the run last read the folder.
+    if (errno == EEXIST) Distrust(folder);
+    return false;
+  }
   NoteCreated(folder, placement->name);
   RunCache::ForgetFile(folder.Id(), placement->name);
   return true;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "system/HostSettings.h"
 #include "system/WindowsApi.h"
 #include "system/WindowsFolderNames.h"
 #include "system/posix/AsciiText.h"
@@ -29,6 +30,11 @@ std::optional<std::string> WindowsFolderOfSystemDrive() {
 namespace WindowsApi {
 
 std::optional<std::string> EnvironmentValue(const std::string& name) {
+  // Linux has no windir: the host's is the one it is told, or that of the Windows on C:.
+  if (PosixHost::SameIgnoringCase(name, "windir")) {
+    if (const auto& told = HostSettings::Current().windir) return told;
+    return PosixHost::WindowsFolderOfSystemDrive();
+  }
   if (const char* value = std::getenv(name.c_str())) return std::string(value);
   // Windows names its variables without regard to case ("windir", "WINDIR"); POSIX does not,
   // so a name missed as spelt is looked for in any case.
@@ -39,7 +45,6 @@ std::optional<std::string> EnvironmentValue(const std::string& name) {
         PosixHost::SameIgnoringCase(text.substr(0, equals), name))
       return std::string(text.substr(equals + 1));
   }
-  if (PosixHost::SameIgnoringCase(name, "windir")) return PosixHost::WindowsFolderOfSystemDrive();
   return std::nullopt;
 }
 

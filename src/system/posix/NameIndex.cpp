@@ -153,6 +153,11 @@ bool KnownAbsent(const Level& folder, std::string_view name) {
          found->byLowerName.find(LowerAsciiText(name)) == found->byLowerName.end();
 }
 
+void Distrust(const Level& folder) {
+  const auto found = Find(folder.Id());
+  if (found != folders.end()) folders.erase(found);
+}
+
 void NoteCreated(const Level& folder, const std::string& name) { Update(folder, name, true); }
 
 void NoteRemoved(const Level& folder, const std::string& name) { Update(folder, name, false); }

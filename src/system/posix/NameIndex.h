@@ -24,6 +24,10 @@ std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view na
 // index it trusts (WindowsApi::RunScope) has none. False when no such index is at hand.
 bool KnownAbsent(const Level& folder, std::string_view name);
 
+// What the disk just said of the open folder contradicts its index (a name made meanwhile by
+// another program): the index is read afresh at the next look.
+void Distrust(const Level& folder);
+
 // This host has just made or removed `name` in the open folder.
 void NoteCreated(const Level& folder, const std::string& name);
 void NoteRemoved(const Level& folder, const std::string& name);

@@ -103,8 +103,8 @@ std::optional<Located> Locate(const WindowsPath& path) {
 
 std::optional<Located> Locate(std::string_view windowsPath) {
   // Within a run, the scans ask about one file several times in a row (is it there, its
-  // attributes, its time, then its copy): the last few answers stand until the host changes
-  // anything on disk.
+  // attributes, its time, then its copy): the last few answers that found something stand
+  // until the host changes anything on disk.
   struct Remembered {
     std::string text;
     unsigned run = 0, changes = 0;
@@ -119,7 +119,9 @@ std::optional<Located> Locate(std::string_view windowsPath) {
         return known.located;
   auto parsed = ParseWindowsPath(windowsPath);
   std::optional<Located> located = parsed ? Locate(*parsed) : std::nullopt;
-  if (run != 0) {
+  // What is not there is not remembered: another program may make it meanwhile (another save
+  // making the same save folder), and the host must then find it.
+  if (run != 0 && located && located->exists) {
     memo[next] = {std::string(windowsPath), run, RunCache::Changes(), located};
     next = (next + 1) % memo.size();
   }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "system/HostSettings.h"
 #include "system/WindowsApi.h"
 #include "system/posix/AsciiText.h"
 #include "system/posix/HiveFiles.h"
@@ -59,11 +60,7 @@ std::shared_ptr<const RegistryTree> LoadedExport(const std::string& path) {
   return cached;
 }
 
-std::optional<std::string> ExportNamed() {
-  const char* path = std::getenv("QUILLFEN_REGISTRY");
-  if (!path || !*path) return std::nullopt;
-  return std::string(path);
-}
+std::optional<std::string> ExportNamed() { return HostSettings::Current().registry; }
 
 // A key path as the export's tree finds it: lower case, without a final "\".
 std::string ExportKeyPath(const std::string& subKey) {

@@ -1,6 +1,7 @@
 // The registry as an export file, the way the POSIX host reads it.
 #include <cstdio>
 
+#include "support/HostGuard.h"
 #include "support/MachineRegistry.h"
 
 namespace testsupport {
@@ -31,10 +32,10 @@ std::string HexText(const std::string& text) {
 
 MachineRegistry::MachineRegistry(const TempTree& tree) : tree_(tree) {
   Store();
-  hostState_ = new EnvGuard("QUILLFEN_REGISTRY", tree_.Path("machine.reg").c_str());
+  hostState_ = new HostGuard(HostGuard::Setting::Registry, tree_.Path("machine.reg").c_str());
 }
 
-MachineRegistry::~MachineRegistry() { delete static_cast<EnvGuard*>(hostState_); }
+MachineRegistry::~MachineRegistry() { delete static_cast<HostGuard*>(hostState_); }
 
 void MachineRegistry::Store() {
   std::string text = "REGEDIT4\r\n\r\n";

@@ -7,6 +7,7 @@
 #include "ModalScript.h"
 #include "ProgramFixture.h"
 #include "QtTestSupport.h"
+#include "support/HostGuard.h"
 #include "ui/qt/QtDialogs.h"
 
 using qttest::ControlOf;
@@ -96,7 +97,7 @@ void OtherDrivesTest::noDriveSelectedIsRefused() {
   ProgramFixture p;
   QtUi::QtDialogs dialogs;
   UserDialogs::Scope useDialogs(dialogs);
-  testsupport::EnvGuard noDrives("QUILLFEN_DRIVES", "");
+  testsupport::HostGuard noDrives(testsupport::HostGuard::Setting::Drives, "");
   QWidget* other = OpenOtherDrives(p);
   QVERIFY(other);
   QCOMPARE(ControlOf<QComboBox>(other, "DriveList")->currentIndex(), -1);
