@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "cli/Containment.h"
+#include "system/NativePath.h"
 
 namespace Cli {
 
@@ -18,9 +19,7 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 std::string Absolute(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
-  std::string text = fs::absolute(fs::path(path), error).lexically_normal().string();
-  while (text.size() > 1 && text.back() == '/') text.pop_back();
-  return text;
+  return PosixHost::NormalNative(fs::absolute(fs::path(path), error).string());
 }
 
 Descriptor OpenUsableFolder(const std::string& path, std::string& problem) {

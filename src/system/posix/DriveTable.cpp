@@ -13,7 +13,7 @@
 #include "system/posix/AsciiText.h"
 #include "system/posix/MountTable.h"
 #include "system/posix/MachineArea.h"
-#include "system/posix/NativePath.h"
+#include "system/NativePath.h"
 
 namespace PosixHost {
 namespace {

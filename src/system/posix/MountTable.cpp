@@ -7,7 +7,7 @@
 #include <string>
 
 #include "system/posix/MountFields.h"
-#include "system/posix/NativePath.h"
+#include "system/NativePath.h"
 
 namespace PosixHost {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "system/posix/NativePath.h"
+#include "system/NativePath.h"
 #include "system/posix/RunCache.h"
 
 namespace PosixHost {

@@ -7,32 +7,12 @@
 #include <vector>
 
 #include "system/WindowsApi.h"
+#include "system/NativePath.h"
 #include "system/posix/DriveTable.h"
 #include "system/posix/PathResolve.h"
 
 namespace PosixHost {
 namespace {
-
-// "/a/./b/../c//" -> "/a/c", without looking at the disk.
-std::string Lexical(const std::string& native) {
-  std::vector<std::string> parts;
-  std::size_t pos = 0;
-  while (pos < native.size()) {
-    std::size_t end = native.find('/', pos);
-    if (end == std::string::npos) end = native.size();
-    const std::string part = native.substr(pos, end - pos);
-    pos = end + 1;
-    if (part.empty() || part == ".") continue;
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-      continue;
-    }
-    parts.push_back(part);
-  }
-  std::string out;
-  for (const std::string& part : parts) out += "/" + part;
-  return out.empty() ? "/" : out;
-}
 
 std::string RealPath(const std::string& native) {
   char resolved[PATH_MAX];
@@ -90,7 +70,7 @@ std::optional<std::string> ToNativePath(const std::string& windowsPath) {
 
 std::string ToWindowsPath(const std::string& nativePath) {
   if (nativePath.empty() || nativePath.front() != '/') return "";
-  const std::string lexical = Lexical(nativePath);
+  const std::string lexical = NormalNative(nativePath);
   std::string windows = ThroughDrives(lexical, false);
   if (!windows.empty()) return windows;
   // The path may reach a drive through a link, or a drive's folder may itself be a link.

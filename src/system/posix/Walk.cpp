@@ -8,7 +8,7 @@
 
 #include "system/posix/MachineArea.h"
 #include "system/posix/NameIndex.h"
-#include "system/posix/NativePath.h"
+#include "system/NativePath.h"
 
 namespace PosixHost {
 namespace {

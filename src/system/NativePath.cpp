@@ -1,4 +1,6 @@
-#include "system/posix/NativePath.h"
+#include "system/NativePath.h"
+
+#include <vector>
 
 namespace PosixHost {
 
@@ -28,6 +30,26 @@ std::string TidyNativeFolder(std::string_view path) {
   }
   while (out.size() > 1 && out.back() == '/') out.pop_back();
   return out;
+}
+
+std::string NormalNative(const std::string& native) {
+  std::vector<std::string> parts;
+  std::size_t pos = 0;
+  while (pos < native.size()) {
+    std::size_t end = native.find('/', pos);
+    if (end == std::string::npos) end = native.size();
+    const std::string part = native.substr(pos, end - pos);
+    pos = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    parts.push_back(part);
+  }
+  std::string out;
+  for (const std::string& part : parts) out += "/" + part;
+  return out.empty() ? "/" : out;
 }
 
 }  // namespace PosixHost

@@ -1,5 +1,6 @@
 #pragma once
-// Native (POSIX) path text: joining, parting and containment, without looking at the disk.
+// Native (POSIX) path text: joining, parting, tidying and containment, without looking at the
+// disk. Its one home, for the POSIX host and for quillfen-scan's own paths alike.
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,9 @@ namespace PosixHost {
 std::string JoinNative(const std::string& folder, std::string_view name);
 // The folder that holds an absolute native path; "/" for what lies at the top.
 std::string ParentOfNative(const std::string& native);
+// "/a/./b/../c//" -> "/a/c": "." and ".." taken away as a shell's "cd" takes them, without a
+// final "/" ("/" for the root). An absolute path stays absolute.
+std::string NormalNative(const std::string& native);
 // "/a//b/" -> "/a/b": the spelling the drive table and prefix matching rely on.
 std::string TidyNativeFolder(std::string_view path);
 // Whether a path is `folder` or lies below it (both without a final "/", "/" excepted).
