@@ -24,11 +24,11 @@ class CountingDialogs final : public UserDialogs::Service {
  public:
   int boxes = 0;
   UserDialogs::Answer Message(const std::string&, const std::string&, UserDialogs::Icon,
-                              UserDialogs::Buttons) override {
+                              UserDialogs::Buttons, UserDialogs::Question) override {
     ++boxes;
     return UserDialogs::Answer::Ok;
   }
-  std::string PickFolder(const std::string&) override { return {}; }
+  std::string PickFolder(const std::string&, UserDialogs::Question) override { return {}; }
   void OpenInShell(const std::string&) override {}
 };
 

@@ -35,11 +35,11 @@ class Answering final : public UserDialogs::Service {
   std::string saveTo;
   int boxes = 0;
   UserDialogs::Answer Message(const std::string&, const std::string&, UserDialogs::Icon,
-                              UserDialogs::Buttons) override {
+                              UserDialogs::Buttons, UserDialogs::Question) override {
     ++boxes;
     return UserDialogs::Answer::Ok;
   }
-  std::string PickFolder(const std::string&) override { return saveTo; }
+  std::string PickFolder(const std::string&, UserDialogs::Question) override { return saveTo; }
   void OpenInShell(const std::string&) override {}
 };
 

@@ -8,28 +8,21 @@ Answers::Answers(std::string savePlace, std::string windowsFolder)
     : savePlace_(std::move(savePlace)), windowsFolder_(std::move(windowsFolder)) {}
 
 Answer Answers::Message(const std::string& text, const std::string&, UserDialogs::Icon icon,
-                        UserDialogs::Buttons buttons) {
-  // The one question with a choice: whether to pick the Windows folder by hand.
-  if (buttons == UserDialogs::Buttons::OkCancel) {
-    if (windowsFolder_.empty()) {
-      windowsFolderRefused_ = true;
-      return Answer::Cancel;
-    }
-    windowsFolderAsked_ = true;
-    return Answer::Ok;
+                        UserDialogs::Buttons, UserDialogs::Question question) {
+  if (question == UserDialogs::Question::ChooseWindowsFolder) {
+    windowsFolderRefused_ = windowsFolder_.empty();
+    return windowsFolderRefused_ ? Answer::Cancel : Answer::Ok;
   }
   if (icon != UserDialogs::Icon::Information) told_.push_back(text);
   return Answer::Ok;
 }
 
-std::string Answers::PickFolder(const std::string&) {
-  // The Windows-folder picker follows its question at once; any other picker asks for the
-  // save place.
-  if (windowsFolderAsked_) {
-    windowsFolderAsked_ = false;
-    return windowsFolder_;
+std::string Answers::PickFolder(const std::string&, UserDialogs::Question question) {
+  switch (question) {
+    case UserDialogs::Question::WindowsFolder: return windowsFolder_;
+    case UserDialogs::Question::SaveLocation: return savePlace_;
+    default: return {};  // nothing else is asked of a terminal
   }
-  return savePlace_;
 }
 
 }  // namespace Cli

@@ -16,8 +16,9 @@ class Answers final : public UserDialogs::Service {
   Answers(std::string savePlace, std::string windowsFolder);
 
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
-                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override;
-  std::string PickFolder(const std::string& prompt) override;
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                              UserDialogs::Question question) override;
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question question) override;
   void OpenInShell(const std::string&) override {}
 
   // What the boxes said that a person would have to read: refusals, failures, "nothing
@@ -30,7 +31,6 @@ class Answers final : public UserDialogs::Service {
   std::string savePlace_;
   std::string windowsFolder_;
   std::vector<std::string> told_;
-  bool windowsFolderAsked_ = false;
   bool windowsFolderRefused_ = false;
 };
 

@@ -50,9 +50,12 @@ std::string FindWindowsFolder(const std::string& driveRoot) {
   }
   if (candidate.empty()) {
     if (UserDialogs::ShowMessage(kNoWindowsFolder, UserDialogs::Icon::Warning,
-                                 UserDialogs::Buttons::OkCancel) != UserDialogs::Answer::Ok)
+                                 UserDialogs::Buttons::OkCancel,
+                                 UserDialogs::Question::ChooseWindowsFolder) !=
+        UserDialogs::Answer::Ok)
       return {};
-    candidate = FileTools::BrowseForFolder(0, kWindowsFolderPrompt);
+    candidate = FileTools::BrowseForFolder(0, kWindowsFolderPrompt,
+                                           UserDialogs::Question::WindowsFolder);
   }
   if (candidate.empty() || !FileTools::FolderExists(candidate)) return {};
   // A picked drive root already ends in "\".

@@ -114,7 +114,8 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
     return;
   }
   UserDialogs::ShowMessage(kAskForLocation, Icon::Information);
-  const std::string chosen = FileTools::BrowseForFolder(0, kPickerPrompt);
+  const std::string chosen =
+      FileTools::BrowseForFolder(0, kPickerPrompt, UserDialogs::Question::SaveLocation);
   if (chosen.empty()) return;
 
   const std::string saveFolder = TextTools::InFolder(chosen, kSaveFolderName);

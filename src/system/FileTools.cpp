@@ -122,8 +122,9 @@ int FileYear(const std::string& path) { return ReadFileYear(path).year; }
 
 void OpenInShell(const std::string& path) { UserDialogs::Current().OpenInShell(path); }
 
-std::string BrowseForFolder(long /*owner*/, const std::string& prompt) {
-  return UserDialogs::Current().PickFolder(prompt);
+std::string BrowseForFolder(long /*owner*/, const std::string& prompt,
+                            UserDialogs::Question question) {
+  return UserDialogs::Current().PickFolder(prompt, question);
 }
 
 std::string LastPathPart(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "system/UserDialogs.h"
 #include "system/WindowsApi.h"
 
 namespace FileTools {
@@ -56,7 +57,8 @@ bool CopyFolder(const std::string& source, const std::string& destination);
 // Opens a path in the desktop's shell; the outcome is not examined.
 void OpenInShell(const std::string& path);
 // The folder picker (every caller passes owner 0): the chosen folder, or empty text.
-std::string BrowseForFolder(long owner, const std::string& prompt);
+// `question` says which of the program's questions it answers.
+std::string BrowseForFolder(long owner, const std::string& prompt, UserDialogs::Question question);
 // The part after the last "\" (the whole path when it holds none).
 std::string LastPathPart(const std::string& path);
 // This computer's Program Files folder from the registry, or "(Error opening key)" /

@@ -5,10 +5,10 @@ namespace {
 
 class Silent final : public Service {
  public:
-  Answer Message(const std::string&, const std::string&, Icon, Buttons) override {
+  Answer Message(const std::string&, const std::string&, Icon, Buttons, Question) override {
     return Answer::Cancel;
   }
-  std::string PickFolder(const std::string&) override { return {}; }
+  std::string PickFolder(const std::string&, Question) override { return {}; }
   void OpenInShell(const std::string&) override {}
 };
 
@@ -25,8 +25,8 @@ Service& Current() { return *CurrentSlot(); }
 Scope::Scope(Service& service) : previous_(CurrentSlot()) { CurrentSlot() = &service; }
 Scope::~Scope() { CurrentSlot() = previous_; }
 
-Answer ShowMessage(const std::string& text, Icon icon, Buttons buttons) {
-  return Current().Message(text, kTitle, icon, buttons);
+Answer ShowMessage(const std::string& text, Icon icon, Buttons buttons, Question question) {
+  return Current().Message(text, kTitle, icon, buttons, question);
 }
 
 }  // namespace UserDialogs

@@ -9,6 +9,17 @@ enum class Icon { Critical, Exclamation, Information, Warning };
 enum class Buttons { Ok, OkCancel };
 enum class Answer { Ok, Cancel };
 
+// What a box or a picker asks, by name, so that whoever answers in a person's place
+// (quillfen-scan, a test) answers the question, never the n-th box.
+enum class Question {
+  None,                 // a box that tells something and asks nothing
+  ChooseWindowsFolder,  // the drive scan: "could not determine your Windows directory", OK or
+                        // Cancel to choosing it by hand
+  WindowsFolder,        // the picker that follows it: the drive's Windows folder
+  SaveLocation,         // the save sequence: where the save folder goes
+  FolderToScan,         // the other drives window: the folder to scan
+};
+
 // The title of every message box of the program.
 inline constexpr const char* kTitle = "Quillfen";
 
@@ -17,10 +28,10 @@ class Service {
   virtual ~Service() = default;
   // A modal message box; any way of closing it but OK answers Cancel.
   virtual Answer Message(const std::string& text, const std::string& title, Icon icon,
-                         Buttons buttons) = 0;
+                         Buttons buttons, Question question) = 0;
   // The folder picker: the chosen folder in Windows form (a drive root with its final "\",
   // any other folder without one), or empty text when nothing was chosen.
-  virtual std::string PickFolder(const std::string& prompt) = 0;
+  virtual std::string PickFolder(const std::string& prompt, Question question) = 0;
   // Opens a path in the desktop's shell (the "open" verb); failures are ignored.
   virtual void OpenInShell(const std::string& path) = 0;
 };
@@ -42,6 +53,7 @@ class Scope {
 };
 
 // Shorthands over the current service.
-Answer ShowMessage(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok);
+Answer ShowMessage(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok,
+                   Question question = Question::None);
 
 }  // namespace UserDialogs

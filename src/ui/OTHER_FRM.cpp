@@ -82,7 +82,8 @@ class OtherForm final : public Form {
  private:
   static void ScanPickedFolder() {
     const std::string folder = FileTools::BrowseForFolder(
-        0, "Pick a folder to scan for Windows Update and Office Update files.");
+        0, "Pick a folder to scan for Windows Update and Office Update files.",
+        UserDialogs::Question::FolderToScan);
     if (folder.empty()) return;  // cancelled: nothing to say
     ScanProcess::ScanFolder(folder);
   }

@@ -289,7 +289,7 @@ TEST_F(ScanCommand, EachScanSavesWhatTheWindowsSave) {
   testsupport::FakeWindow window;
   testsupport::FakeShowable button;
   ScanProcess::ScanLocalComputer(console, window, button);
-  dialogs.pickedFolders = {"C:\\gui-d", "C:\\gui-e"};
+  dialogs.SaveInto({"C:\\gui-d", "C:\\gui-e"});
   ScanProcess::ScanDrive("d:");
   ScanProcess::ScanFolder("D:\\loose");
 

@@ -90,15 +90,16 @@ class ScriptedDialogs : public UserDialogs::Service {
   std::deque<Answer> answers;
   std::deque<std::string> picks;  // "" answers a cancelled picker
 
+  // A recorded session: the script's answers come in the order a person gave them.
   Answer Message(const std::string& text, const std::string& title, UserDialogs::Icon icon,
-                 UserDialogs::Buttons buttons) override {
+                 UserDialogs::Buttons buttons, UserDialogs::Question) override {
     const Answer answer = Next(answers, Answer::Ok);
     out() << "box [" << title << ", " << IconName(icon) << ", "
               << (buttons == UserDialogs::Buttons::Ok ? "ok" : "ok/cancel") << "] " << text
               << " -> " << (answer == Answer::Ok ? "ok" : "cancel") << "\n";
     return answer;
   }
-  std::string PickFolder(const std::string& prompt) override {
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question) override {
     const std::string folder = Next(picks, std::string());
     out() << "pick: " << prompt << " -> " << (folder.empty() ? "(cancelled)" : folder) << "\n";
     return folder;

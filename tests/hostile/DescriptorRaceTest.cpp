@@ -101,7 +101,7 @@ TEST_F(DescriptorRace, AScannedFolderSwappedForALinkMidSaveLeaksNothing) {
   Swapper swapper(tree.Path("e"), "src", "src.alt");
   int leaks = 0;
   for (int scan = 0; scan < 200; ++scan) {
-    dialogs.pickedFolders = {"E:\\out"};
+    dialogs.SaveInto({"E:\\out"});
     ScanFolder("E:\\src");
     for (int i = 0; i < 40; ++i) {
       const std::string saved = "e/out/CVL_SAVE/f" + std::to_string(i) + ".inv";

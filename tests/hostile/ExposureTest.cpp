@@ -38,7 +38,7 @@ TEST_F(Exposure, APrivateFileStaysPrivateInTheSaveFolder) {
   chmod(tree.Path("e/inv/private.gng").c_str(), 0600);
   chmod(tree.Path("e/inv/shared.gng").c_str(), 0640);
   tree.Folder("e/out");
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   Arm();
   ScanFolder("E:\\inv");
   struct stat copy;
@@ -158,7 +158,7 @@ TEST_F(Exposure, ASaveFolderThatIsALinkOutOfItsDriveIsNeverWrittenThrough) {
 
   tree.File("e/inv/b.gng", "b", 2004);
   Link(tree.Path("outside/save"), "e/out/CVL_SAVE");
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   EXPECT_EQ(ScanFolder("E:\\inv").back(),
             "box: Could not create directory: E:\\out\\CVL_SAVE\n\nNo file has been saved.");
   EXPECT_EQ(Saved("outside"), "save/\n");
@@ -197,7 +197,7 @@ TEST_F(Exposure, OnTheRootDriveALinkIsFollowedOnlyIntoItsOwnFolder) {
   Link("sub/real.gng", "e/scan/in.gng");
   Link("/etc/passwd", "e/scan/passwd.gng");
   tree.Folder("e/out");
-  dialogs.pickedFolders = {WindowsApi::WindowsPathOf(tree.Path("e/out"))};
+  dialogs.SaveInto({WindowsApi::WindowsPathOf(tree.Path("e/out"))});
   Arm();
   ScanFolder(scanned);
   EXPECT_EQ(Saved("e/out/CVL_SAVE"), "README.TXT\nin.gng\n");

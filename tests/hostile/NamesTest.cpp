@@ -14,7 +14,7 @@ TEST_F(Names, CaseTwinsInAPickedFolderKeepTheFirstAndNameTheOthers) {
   tree.File("e/twins/A.gng", "mixed", 2004);
   tree.File("e/twins/a.gng", "lower", 2004);
   tree.File("e/out/CVL_SAVE/a.gng", "left by an earlier run", 2003);
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   Arm();
   const Calls calls = ScanFolder("E:\\twins");
   ASSERT_EQ(calls.size(), 4u);
@@ -50,7 +50,7 @@ TEST_F(Names, NamesNoWindowsPathCanHoldAreNeverSeenOrRead) {
     tree.File("e/odd/" + odd, "odd", 2004);
   tree.File("e/odd/plain.gng", "plain", 2004);
   tree.Folder("e/out");
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   Arm();
   ScanFolder("E:\\odd");
   EXPECT_EQ(Saved("e/out/CVL_SAVE"), "README.TXT\nplain.gng\n");
@@ -63,7 +63,7 @@ TEST_F(Names, ForeignBytesAndTheLongestNamesAreCopiedAsTheyAre) {
   tree.File("e/foreign/" + latin1, "latin-1", 2004);
   tree.File("e/foreign/" + longest, "long", 2004);
   tree.Folder("e/out");
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   Arm();
   ScanFolder("E:\\foreign");
   EXPECT_EQ(tree.Read("e/out/CVL_SAVE/" + latin1), "latin-1");

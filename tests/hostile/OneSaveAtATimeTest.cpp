@@ -34,7 +34,7 @@ class OneSaveAtATime : public HostileWorld {
     if (child == 0) {
       char start;
       if (read(go, &start, 1) != 1) _exit(3);
-      dialogs.pickedFolders = {"E:\\out"};
+      dialogs.SaveInto({"E:\\out"});
       dialogs.calls.clear();
       ScanProcess::ScanFolder(source);
       const bool saved = !dialogs.calls.empty() &&
@@ -91,7 +91,7 @@ TEST_F(OneSaveAtATime, ASaveThatWaitsTooLongSaysSoAndSavesNothing) {
   EXPECT_EQ(ScanLocal(),
             "<t> - Another scan is saving into C:\\CVL_SAVE at this moment.\r\n"
             "<t> - Scan aborted.");
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   EXPECT_EQ(ScanFolder("E:\\one"),
             (Calls{"box: You will now be prompted to specify the location where you'd like to "
                    "save your Windows Update files.",

@@ -101,7 +101,7 @@ TEST_F(ReadFailures, AnUnreadableDriveRootIsSaidAfterNothingFound) {
   WithoutPermissionOverride([&] {
     EXPECT_EQ(ScanFolder("D:\\"), unread);
     // No Windows folder can be seen there: the one picked by hand has no log.
-    dialogs.pickedFolders = {"C:\\WINDOWS"};
+    dialogs.picks[UserDialogs::Question::WindowsFolder] = {"C:\\WINDOWS"};
     Calls drive = {"box: The program could not determine your Windows directory. Click OK to "
                    "select it manually.",
                    "pick: Select the Windows directory on the drive you'd like to scan."};
@@ -119,7 +119,7 @@ TEST_F(ReadFailures, AnUnreadableFolderOfASaveThatSucceededIsToldInItsOwnBox) {
   tree.Folder("d/WINDOWS");
   tree.Folder("e/out");
   Lock("d/Program Files/OfficeUpdate/locked");
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   Arm();
   WithoutPermissionOverride([&] {
     // The read failure comes after the copies, before the success box, which stays as it is.

@@ -13,9 +13,9 @@ namespace {
 class RemovingPicker : public testsupport::FakeDialogs {
  public:
   explicit RemovingPicker(std::string path) : path_(std::move(path)) {}
-  std::string PickFolder(const std::string& prompt) override {
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question question) override {
     unlink(path_.c_str());
-    return FakeDialogs::PickFolder(prompt);
+    return FakeDialogs::PickFolder(prompt, question);
   }
 
  private:
@@ -31,7 +31,7 @@ TEST_F(RunFacts, AFileGoneBeforeItsCopyIsPassedOverWithoutAWord) {
   Arm();
   Changes("e/src/gone.inv");
   RemovingPicker picker(tree.Path("e/src/gone.inv"));
-  picker.pickedFolders = {"E:\\out"};
+  picker.SaveInto({"E:\\out"});
   ScanProcess::ScanFolder("E:\\src");
   EXPECT_EQ(picker.calls,
             (Calls{"box: You will now be prompted to specify the location where you'd like to "

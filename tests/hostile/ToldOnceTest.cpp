@@ -63,7 +63,7 @@ TEST_F(ToldOnce, AReadOnlySaveFolderFailsEveryCopyAndNeverClaimsNothingWasFound)
 TEST_F(ToldOnce, AV4FolderThatCannotBeRemovedLeavesTheSuccessBoxAlone) {
   tree.File("e/inv/a.w98", "a", 2004);
   tree.Folder("e/out/CVL_SAVE/V4/leftover");  // an earlier run's empty folder keeps V4
-  dialogs.pickedFolders = {"E:\\out"};
+  dialogs.SaveInto({"E:\\out"});
   Arm();
   EXPECT_EQ(ScanFolder("E:\\inv"),
             (Calls{"box: You will now be prompted to specify the location where you'd like to "
@@ -104,7 +104,7 @@ TEST_F(ToldOnce, AFileThatChangesBeforeItsCopyIsSavedWholeAsItIsThen) {
 TEST_F(ToldOnce, ASaveFolderInsideTheScannedFolderTouchesNoSource) {
   tree.File("e/inv/a.w98", "a", 2004);
   tree.File("e/inv/iuhist.xml", "h", 2004);
-  dialogs.pickedFolders = {"E:\\inv", "E:\\inv"};
+  dialogs.SaveInto({"E:\\inv", "E:\\inv"});
   Arm();
   ScanFolder("E:\\inv");
   ScanFolder("E:\\inv");  // again, with CVL_SAVE now inside: it is no file of the folder

@@ -42,7 +42,7 @@ TEST_F(DriveScan, CollectsInventoriesV4FilesTheLogAndTheOfficeUpdateFolder) {
   tree.File("d/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
   tree.SetTime("d/Program Files/OfficeUpdate", 2003);
   tree.File("d/WINDOWS/Windows Update.log", "log", 2005);
-  dialogs.pickedFolders = {"S:\\save"};
+  dialogs.SaveInto({"S:\\save"});
 
   Scan();
   EXPECT_EQ(dialogs.calls, (Calls{kAsk, kPick, kSaved, "open: S:\\save\\CVL_SAVE"}));
@@ -73,7 +73,7 @@ TEST_F(DriveScan, WinntComesBeforeWindows) {
   EXPECT_EQ(ScanProcess::FindWindowsFolder("T:"), "T:\\WINNT\\");
 
   // Without any Program Files folder only the log is saved.
-  dialogs.pickedFolders = {"S:\\save"};
+  dialogs.SaveInto({"S:\\save"});
   Scan();
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/Windows Update.log\n");
   EXPECT_EQ(tree.Read("c/save/CVL_SAVE/V4/Windows Update.log"), "from WINNT");
@@ -82,14 +82,14 @@ TEST_F(DriveScan, WinntComesBeforeWindows) {
 TEST_F(DriveScan, ALocalizedProgramFilesFolderIsScanned) {
   tree.File("d/Programme/WindowsUpdate/a.w98", "a", 2004);
   tree.Folder("d/windows");  // folder names match without regard to case
-  dialogs.pickedFolders = {"S:\\save"};
+  dialogs.SaveInto({"S:\\save"});
   Scan();
   EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
 }
 
 TEST_F(DriveScan, NoWindowsFolderAndCancelEndsSilentlyWithNothingSaved) {
   tree.File("d/Program Files/WindowsUpdate/a.w98", "a", 2004);
-  dialogs.answers = {UserDialogs::Answer::Cancel};
+  dialogs.answers[UserDialogs::Question::ChooseWindowsFolder] = {UserDialogs::Answer::Cancel};
   Scan();
   EXPECT_EQ(dialogs.calls, Calls{kNoWindows});
   EXPECT_EQ(dialogs.boxes[0].icon, UserDialogs::Icon::Warning);
@@ -107,14 +107,15 @@ TEST_F(DriveScan, NoWindowsFolderAndACancelledPickerEndsSilently) {
 
 TEST_F(DriveScan, APickedWindowsFolderIsTakenAsItIsEvenOnAnotherDrive) {
   tree.File("c/OldWin/Windows Update.log", "from C", 2004);
-  dialogs.pickedFolders = {"S:\\OldWin", "S:\\save"};
+  dialogs.picks[UserDialogs::Question::WindowsFolder] = {"S:\\OldWin"};
+  dialogs.SaveInto({"S:\\save"});
   Scan();
   EXPECT_EQ(dialogs.calls, (Calls{kNoWindows, kPickWindows, kAsk, kPick, kSaved,
                                   "open: S:\\save\\CVL_SAVE"}));
   EXPECT_EQ(tree.Read("c/save/CVL_SAVE/V4/Windows Update.log"), "from C");
 
   // A picked folder that does not exist is no Windows folder.
-  dialogs.pickedFolders = {"S:\\NoSuchFolder"};
+  dialogs.picks[UserDialogs::Question::WindowsFolder] = {"S:\\NoSuchFolder"};
   EXPECT_EQ(ScanProcess::FindWindowsFolder("T:\\"), "");
 }
 
@@ -122,7 +123,7 @@ TEST_F(DriveScan, APickedWindowsFolderIsTakenAsItIsEvenOnAnotherDrive) {
 TEST_F(DriveScan, TheWindowsFoldersLogReplacesASameNamedV4File) {
   tree.File("d/Program Files/WindowsUpdate/V4/windows update.log", "from V4", 2004);
   tree.File("d/WINDOWS/Windows Update.log", "from WINDOWS", 2004);
-  dialogs.pickedFolders = {"S:\\save"};
+  dialogs.SaveInto({"S:\\save"});
   Scan();
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/windows update.log\n");
   EXPECT_EQ(tree.Read("c/save/CVL_SAVE/V4/windows update.log"), "from WINDOWS");

@@ -26,7 +26,7 @@ TEST_F(FolderScan, TakesWantedOldEnoughVisibleFilesDirectlyInTheFolder) {
   tree.File("c/aside/V4/iuhist_catalogadmin.xml", "in a subfolder", 2004);
   tree.File("c/aside/sub/b.w95", "in a subfolder", 2004);
   tree.Folder("d/out");
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
 
   ScanProcess::ScanFolder("S:\\aside");
   EXPECT_EQ(Saved(), "README.TXT\nV4/\nV4/Windows Update.log\nV4/iuhist.xml\na.w98\n");
@@ -43,7 +43,7 @@ TEST_F(FolderScan, FilesOnlyInSubfoldersAreNothingFound) {
 TEST_F(FolderScan, ADriveRootIsScannedLikeAnyFolder) {
   tree.File("d/a.w98", "a", 2004);
   tree.Folder("c/save");
-  dialogs.pickedFolders = {"S:\\save"};
+  dialogs.SaveInto({"S:\\save"});
   ScanProcess::ScanFolder("T:\\");
   // Only inventory files: no V4 folder is left behind.
   EXPECT_EQ(tree.Listing("c/save"), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/a.w98\n");
@@ -58,7 +58,7 @@ TEST_F(FolderScan, SavingIntoTheScannedFolderItselfHarmsNoSource) {
   const std::vector<std::string> sources = {"c/keep/CVL_SAVE/a.w98", "c/keep/CVL_SAVE/b.GNG"};
   std::vector<std::string> before;
   for (const auto& source : sources) before.push_back(Fingerprint(tree, source));
-  dialogs.pickedFolders = {"S:\\keep"};
+  dialogs.SaveInto({"S:\\keep"});
 
   ScanProcess::ScanFolder("S:\\keep\\CVL_SAVE");
 

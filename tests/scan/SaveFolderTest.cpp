@@ -49,7 +49,7 @@ TEST_F(SaveFolderTest, ACancelledPickerEndsSilently) {
 }
 
 TEST_F(SaveFolderTest, V4FilesGoToV4AndTheRestToTheSaveFolder) {
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
   // A file that has gone since the scan is passed over without a word.
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98", "S:\\src\\gone.w98", "S:\\src\\IUHIST.XML",
                               "S:\\WINDOWS\\Windows Update.log"});
@@ -65,7 +65,7 @@ TEST_F(SaveFolderTest, V4FilesGoToV4AndTheRestToTheSaveFolder) {
 }
 
 TEST_F(SaveFolderTest, AnEmptyV4FolderIsRemovedButOneWithFilesStays) {
-  dialogs.pickedFolders = {"T:\\out", "T:\\out"};
+  dialogs.SaveInto({"T:\\out", "T:\\out"});
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
   EXPECT_EQ(Saved(), "README.TXT\na.w98\n");
 
@@ -77,7 +77,7 @@ TEST_F(SaveFolderTest, AnEmptyV4FolderIsRemovedButOneWithFilesStays) {
 TEST_F(SaveFolderTest, SavingTwiceReplacesSameNamesKeepsOthersAndWritesTheReadmeOnce) {
   const std::string readme = ReadmeSource();
   ASSERT_FALSE(readme.empty());
-  dialogs.pickedFolders = {"T:\\out", "T:\\out"};
+  dialogs.SaveInto({"T:\\out", "T:\\out"});
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98", "S:\\src\\b.gng"});
   EXPECT_EQ(tree.Read("d/out/CVL_SAVE/README.TXT"), readme);
 
@@ -90,7 +90,7 @@ TEST_F(SaveFolderTest, SavingTwiceReplacesSameNamesKeepsOthersAndWritesTheReadme
 }
 
 TEST_F(SaveFolderTest, ADriveRootHoldsTheSaveFolderDirectly) {
-  dialogs.pickedFolders = {"T:\\"};
+  dialogs.SaveInto({"T:\\"});
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
   EXPECT_EQ(dialogs.opened, Calls{"T:\\CVL_SAVE"});
   EXPECT_EQ(tree.Listing("d"), "CVL_SAVE/\nCVL_SAVE/README.TXT\nCVL_SAVE/a.w98\nout/\n");
@@ -98,7 +98,7 @@ TEST_F(SaveFolderTest, ADriveRootHoldsTheSaveFolderDirectly) {
 
 TEST_F(SaveFolderTest, FailedCopiesAreListedInOneBoxAndTheRestIsSaved) {
   tree.File("d/out/CVL_SAVE/b.gng/kept", "in the way");  // a folder where b.gng should go
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98", "S:\\src\\b.gng"});
 
   const std::string report =
@@ -113,7 +113,7 @@ TEST_F(SaveFolderTest, FailedCopiesAreListedInOneBoxAndTheRestIsSaved) {
 
 TEST_F(SaveFolderTest, WhenNothingCouldBeSavedTheFolderIsNotOpened) {
   tree.File("d/out/CVL_SAVE/V4", "a file where the V4 folder should be");
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
   SaveFolder::SaveFoundFiles({"S:\\src\\IUHIST.XML"});
 
   EXPECT_EQ(dialogs.calls,
@@ -128,7 +128,7 @@ TEST_F(SaveFolderTest, WhenNothingCouldBeSavedTheFolderIsNotOpened) {
 TEST_F(SaveFolderTest, AnOlderReadmeThatCannotBeReplacedIsListedInTheFailureBox) {
   tree.File("d/out/CVL_SAVE/README.TXT", "an older text");
   tree.ReadOnly("d/out/CVL_SAVE/README.TXT");
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
 
   EXPECT_EQ(dialogs.calls,
@@ -144,7 +144,7 @@ TEST_F(SaveFolderTest, AnOlderReadmeThatCannotBeReplacedIsListedInTheFailureBox)
 
 TEST_F(SaveFolderTest, ASaveFolderThatCannotBeMadeStopsTheSave) {
   tree.File("d/out/CVL_SAVE", "a file where the save folder should be");
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
   SaveFolder::SaveFoundFiles({"S:\\src\\a.w98"});
 
   EXPECT_EQ(dialogs.calls,
@@ -157,7 +157,7 @@ TEST_F(SaveFolderTest, ASaveFolderThatCannotBeMadeStopsTheSave) {
 TEST_F(SaveFolderTest, WholeFoldersAreCopiedUnderTheirOwnNameAndCountAsFound) {
   tree.File("c/Program Files/OfficeUpdate/inv.txt", "office", 2003);
   tree.File("c/Program Files/OfficeUpdate/cache/x.cab", "cab", 2003);
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
   SaveFolder::SaveFoundFiles(
       ScanSources::Finds{{}, {"S:\\Program Files\\OfficeUpdate", "S:\\Program Files\\Gone"}, {}, {}});
 

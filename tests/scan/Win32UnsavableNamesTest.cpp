@@ -34,7 +34,7 @@ TEST_F(UnsavableNames, ANameTheCodePageCannotCarryIsSaidBesideASaveThatSucceeded
   tree.File("c/aside/a.w98", "a", 2004);
   WideFile(L"R:\\c\\aside\\\x0416.w98");  // a Cyrillic letter, outside the Western code page
   tree.Folder("d/out");
-  dialogs.pickedFolders = {"T:\\out"};
+  dialogs.SaveInto({"T:\\out"});
 
   ScanProcess::ScanFolder("S:\\aside");
   ASSERT_EQ(dialogs.boxes.size(), 3u);
@@ -54,7 +54,7 @@ TEST_F(UnsavableNames, ATooNewFileOnAPathLongerThanMaxPathIsSaidAndNotFound) {
   tree.Folder("c/" + folder);
   WideFile(L"R:\\c\\deep\\" + std::wstring(200, L'd') + L"\\" + std::wstring(60, L'n') + L".w98",
            2021);
-  dialogs.pickedFolders = {"T:\\"};
+  dialogs.SaveInto({"T:\\"});
 
   const std::string source = "S:\\deep\\" + std::string(200, 'd') + "\\" + name;
   ASSERT_GE(source.size(), static_cast<std::size_t>(MAX_PATH));

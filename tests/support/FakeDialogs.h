@@ -1,6 +1,7 @@
 #pragma once
 // A scripted user-dialog service: answers from queues, records every call.
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,14 @@ class FakeDialogs : public UserDialogs::Service {
     UserDialogs::Buttons buttons;
   };
 
-  // Answers for the coming boxes and pickers, in order. With the queue empty a box answers
-  // OK and a picker answers empty text (cancelled).
-  std::deque<UserDialogs::Answer> answers;
-  std::deque<std::string> pickedFolders;
+  // Answers by question, each question's in the order it is asked. A box whose question has
+  // none left answers OK, a picker answers empty text (cancelled).
+  std::map<UserDialogs::Question, std::deque<UserDialogs::Answer>> answers;
+  std::map<UserDialogs::Question, std::deque<std::string>> picks;
+  // The save place the save sequence's picker answers, the commonest question.
+  void SaveInto(std::initializer_list<std::string> folders) {
+    picks[UserDialogs::Question::SaveLocation] = folders;
+  }
 
   // What was asked, in order.
   std::vector<Box> boxes;
@@ -30,8 +35,9 @@ class FakeDialogs : public UserDialogs::Service {
   std::vector<std::string> calls;
 
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
-                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override;
-  std::string PickFolder(const std::string& prompt) override;
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                              UserDialogs::Question question) override;
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question question) override;
   void OpenInShell(const std::string& path) override;
 
  private:

@@ -145,9 +145,9 @@ TEST(LastPathPart, TakesTheTextAfterTheLastBackslash) {
 }
 
 TEST_F(FileToolsTest, PickerAndShellGoThroughTheDialogService) {
-  dialogs.pickedFolders = {"D:\\"};
-  EXPECT_EQ(FileTools::BrowseForFolder(0, "Pick one"), "D:\\");
-  EXPECT_EQ(FileTools::BrowseForFolder(0, "Again"), "");
+  dialogs.picks[UserDialogs::Question::FolderToScan] = {"D:\\"};
+  EXPECT_EQ(FileTools::BrowseForFolder(0, "Pick one", UserDialogs::Question::FolderToScan), "D:\\");
+  EXPECT_EQ(FileTools::BrowseForFolder(0, "Again", UserDialogs::Question::FolderToScan), "");
   FileTools::OpenInShell("R:\\CVL_SAVE");
   EXPECT_EQ(dialogs.pickerPrompts, (std::vector<std::string>{"Pick one", "Again"}));
   EXPECT_EQ(dialogs.opened, std::vector<std::string>{"R:\\CVL_SAVE"});

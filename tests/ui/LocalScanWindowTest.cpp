@@ -112,9 +112,10 @@ class ConsoleAtBox : public testsupport::FakeDialogs {
  public:
   explicit ConsoleAtBox(const TestToolkit& tk) : tk_(tk) {}
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
-                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override {
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                              UserDialogs::Question question) override {
     consoleAtBox = tk_.Find(ui::kLocalScanForm, ui::kScanConsole)->Text();
-    return FakeDialogs::Message(text, title, icon, buttons);
+    return FakeDialogs::Message(text, title, icon, buttons, question);
   }
   std::string consoleAtBox;
 

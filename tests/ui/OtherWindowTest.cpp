@@ -70,7 +70,8 @@ TEST_F(OtherWindow, APickedFolderIsScannedAndSavedWhereTheUserSays) {
   Put("d/old/a.w98", 2004);
   Put("d/old/iuhist.xml", 2004);
   Put("d/old/b.w98", 2022);  // too new
-  dialogs.pickedFolders = {"T:\\old", "S:\\"};
+  dialogs.picks[UserDialogs::Question::FolderToScan] = {"T:\\old"};
+  dialogs.SaveInto({"S:\\"});
   Open();
   tk.Click(ui::kOtherForm, "Command1");
   ASSERT_FALSE(dialogs.pickerPrompts.empty());
@@ -86,7 +87,7 @@ TEST_F(OtherWindow, TheSelectedDriveIsScannedByItsLetter) {
   Put("d/Program Files/WindowsUpdate/b.gng", 2003);
   Put("d/WINDOWS/Windows Update.log", 2004);
   tk.SetDrives({"s: [" + tree.Path("c") + "]", "t: [" + tree.Path("d") + "]"}, 1);
-  dialogs.pickedFolders = {"S:\\"};
+  dialogs.SaveInto({"S:\\"});
   Open();
   tk.Click(ui::kOtherForm, "Command2");
   EXPECT_TRUE(tree.Exists("c/CVL_SAVE/b.gng"));

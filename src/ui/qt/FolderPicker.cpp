@@ -74,7 +74,8 @@ void FolderPicker::accept() {
 }
 
 void FolderPicker::Refuse(const char* text) {
-  boxes_.Message(text, UserDialogs::kTitle, UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
+  boxes_.Message(text, UserDialogs::kTitle, UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok,
+                 UserDialogs::Question::None);
 }
 
 // Above everything else in the dialog, as the shell's picker shows it. Qt lays its dialog out

@@ -30,7 +30,8 @@ QWidget* Owner() {
 }  // namespace
 
 UserDialogs::Answer QtDialogs::Message(const std::string& text, const std::string& title,
-                                       UserDialogs::Icon icon, UserDialogs::Buttons buttons) {
+                                       UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                                       UserDialogs::Question) {
   const bool withCancel = buttons == UserDialogs::Buttons::OkCancel;
   // A box without a title of its own carries the program's name.
   const QString caption = title.empty() ? QApplication::applicationName() : QString::fromStdString(title);
@@ -42,7 +43,7 @@ UserDialogs::Answer QtDialogs::Message(const std::string& text, const std::strin
   return result == QMessageBox::Ok ? UserDialogs::Answer::Ok : UserDialogs::Answer::Cancel;
 }
 
-std::string QtDialogs::PickFolder(const std::string& prompt) {
+std::string QtDialogs::PickFolder(const std::string& prompt, UserDialogs::Question) {
   FolderPicker picker(Owner(), prompt, *this);
   return picker.exec() == QDialog::Accepted ? picker.Chosen() : std::string();
 }

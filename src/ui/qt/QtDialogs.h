@@ -8,10 +8,11 @@ namespace QtUi {
 class QtDialogs final : public UserDialogs::Service {
  public:
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
-                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override;
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                              UserDialogs::Question) override;
   // The chosen folder in Windows form; empty when cancelled. A folder on no drive is refused
   // with a box, and the picker stays open for another choice.
-  std::string PickFolder(const std::string& prompt) override;
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question) override;
   void OpenInShell(const std::string& path) override;
 };
 

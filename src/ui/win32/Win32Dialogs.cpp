@@ -61,7 +61,8 @@ class ProgramWindowsDisabled {
 }  // namespace
 
 UserDialogs::Answer Win32Dialogs::Message(const std::string& text, const std::string& title,
-                                          UserDialogs::Icon icon, UserDialogs::Buttons buttons) {
+                                          UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                                          UserDialogs::Question) {
   // A box without a title of its own carries the program's name.
   const std::string caption = title.empty() ? "Quillfen" : title;
   const UINT kind = buttons == UserDialogs::Buttons::OkCancel ? MB_OKCANCEL : MB_OK;
@@ -70,7 +71,7 @@ UserDialogs::Answer Win32Dialogs::Message(const std::string& text, const std::st
   return answer == IDOK ? UserDialogs::Answer::Ok : UserDialogs::Answer::Cancel;
 }
 
-std::string Win32Dialogs::PickFolder(const std::string& prompt) {
+std::string Win32Dialogs::PickFolder(const std::string& prompt, UserDialogs::Question) {
   char displayName[MAX_PATH] = {};
   char chosen[MAX_PATH] = {};
   // Exactly as the picker has always been asked: no owner (every caller passes 0), the top of

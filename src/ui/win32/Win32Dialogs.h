@@ -9,10 +9,11 @@ namespace Win32Ui {
 class Win32Dialogs final : public UserDialogs::Service {
  public:
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
-                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override;
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                              UserDialogs::Question) override;
   // The chosen folder: a drive root with its final "\", any other folder without one; empty
   // when cancelled or when the choice is no folder of the file system.
-  std::string PickFolder(const std::string& prompt) override;
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question) override;
   void OpenInShell(const std::string& path) override;
 };
 

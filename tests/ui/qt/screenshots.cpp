@@ -81,7 +81,9 @@ int main(int argc, char** argv) {
     ok &= Save(picker, folder, "folder-picker");
     if (auto* dialog = qobject_cast<QDialog*>(picker)) dialog->reject();
   });
-  UserDialogs::Current().PickFolder("Pick a folder to scan for Windows Update and Office Update files.");
+  UserDialogs::Current().PickFolder(
+      "Pick a folder to scan for Windows Update and Office Update files.",
+      UserDialogs::Question::FolderToScan);
   program.Unload("OTHER_FRM");
 
   // The modal windows, shown still.

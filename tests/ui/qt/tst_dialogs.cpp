@@ -22,6 +22,9 @@ using UserDialogs::Icon;
 
 namespace {
 
+constexpr UserDialogs::Question kScan = UserDialogs::Question::FolderToScan;
+constexpr UserDialogs::Question kSave = UserDialogs::Question::SaveLocation;
+
 // Receives what the desktop would be asked to open.
 class Opener : public QObject {
   Q_OBJECT
@@ -141,7 +144,8 @@ void DialogsTest::messageBoxShowsWhatItIsAsked() {
     qttest::AnswerBox(QMessageBox::Ok, &text, &title, &shownIcon)(box);
   });
   const Answer answer = dialogs_.Message("Line one\nLine <two> & three", "Quillfen",
-                                         static_cast<Icon>(icon), static_cast<Buttons>(buttons));
+                                         static_cast<Icon>(icon), static_cast<Buttons>(buttons),
+                                         UserDialogs::Question::None);
   QCOMPARE(answer, Answer::Ok);
   QCOMPARE(text, QStringLiteral("Line one\nLine <two> & three"));
   QCOMPARE(title, QStringLiteral("Quillfen"));
@@ -155,7 +159,8 @@ void DialogsTest::anythingButOkAnswersCancel() {
   script.On("QMessageBox", [](QWidget* box) { qttest::PressKey(box, Qt::Key_Escape); });
   script.On("QMessageBox", [](QWidget* box) { box->close(); });
   for (int i = 0; i < 3; ++i)
-    QCOMPARE(dialogs_.Message("Go on?", "Quillfen", Icon::Warning, Buttons::OkCancel), Answer::Cancel);
+    QCOMPARE(dialogs_.Message("Go on?", "Quillfen", Icon::Warning, Buttons::OkCancel,
+                              UserDialogs::Question::None), Answer::Cancel);
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(script.Unexpected(), QStringList());
 }
@@ -165,7 +170,8 @@ void DialogsTest::boxWithoutATitleTakesTheProgramName() {
   QString title;
   qttest::ModalScript script;
   script.On("QMessageBox", qttest::AnswerBox(QMessageBox::Ok, nullptr, &title));
-  dialogs_.Message("Error copying directory", "", Icon::Exclamation, Buttons::Ok);
+  dialogs_.Message("Error copying directory", "", Icon::Exclamation, Buttons::Ok,
+                   UserDialogs::Question::None);
   QCOMPARE(title, QStringLiteral("Quillfen"));
 }
 
@@ -186,7 +192,7 @@ void DialogsTest::pickedFolderComesBackInWindowsForm() {
   QString caption;
   qttest::ModalScript script;
   script.On("QFileDialog", Choose(Native(machine, folder.toStdString()), &caption));
-  const std::string picked = dialogs_.PickFolder("Pick a folder to scan.");
+  const std::string picked = dialogs_.PickFolder("Pick a folder to scan.", kScan);
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(caption, QStringLiteral("Pick a folder to scan."));
   QCOMPARE(QString::fromStdString(picked), answer);
@@ -218,7 +224,7 @@ void DialogsTest::typedFolderComesBackAsWindowsNamesIt() {
   qttest::WorkingFolder here(machine.tree.Path("c"));  // the picker opens on S:
   qttest::ModalScript script;
   script.On("QFileDialog", Type(typed));
-  QCOMPARE(QString::fromStdString(dialogs_.PickFolder("Pick a folder to scan.")), answer);
+  QCOMPARE(QString::fromStdString(dialogs_.PickFolder("Pick a folder to scan.", kScan)), answer);
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(script.Unexpected(), QStringList());
 }
@@ -232,7 +238,7 @@ void DialogsTest::folderWithoutAWindowsNameIsRefusedAndThePickerStays() {
   script.On("QFileDialog", Type(QString::fromStdString(machine.tree.Path("d/odd:name"))));
   script.On("QMessageBox", qttest::AnswerBox(QMessageBox::Ok, &text, &title, &icon));
   script.On("QFileDialog", [](QWidget* dialog) { qobject_cast<QFileDialog*>(dialog)->reject(); });
-  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan."), std::string());
+  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan.", kScan), std::string());
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(script.Unexpected(), QStringList());
   QCOMPARE(text, QStringLiteral("This folder's name cannot be written as a Windows path. Please "
@@ -250,12 +256,13 @@ void DialogsTest::pickerOpensOnADriveAndNamesTheDrives() {
   script.On("QFileDialog", Look(&outside));
   {
     qttest::WorkingFolder here(machine.tree.Path("d/WINNT"));
-    QCOMPARE(dialogs_.PickFolder("Where would you like to save your Windows Update files?"),
+    QCOMPARE(dialogs_.PickFolder("Where would you like to save your Windows Update files?",
+                                 UserDialogs::Question::SaveLocation),
              std::string());
   }
   {
     qttest::WorkingFolder here("/");  // on no drive: the first drive
-    QCOMPARE(dialogs_.PickFolder("Where?"), std::string());
+    QCOMPARE(dialogs_.PickFolder("Where?", kSave), std::string());
   }
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(onD.folder, Native(machine, "d"));
@@ -283,7 +290,7 @@ void DialogsTest::folderOnNoDriveIsRefusedAndThePickerStays() {
     second = dialog;
     Choose(Native(machine, "c/WINDOWS"))(dialog);
   });
-  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan."), std::string("S:\\WINDOWS"));
+  QCOMPARE(dialogs_.PickFolder("Pick a folder to scan.", kScan), std::string("S:\\WINDOWS"));
   QCOMPARE(script.Pending(), 0);
   QCOMPARE(script.Unexpected(), QStringList());
   QCOMPARE(text, QStringLiteral("This folder is on no drive of this computer. Please choose a "
@@ -298,7 +305,7 @@ void DialogsTest::cancelledPickerAnswersNothing() {
   testsupport::WindowsMachine machine;
   qttest::ModalScript script;
   script.On("QFileDialog", [](QWidget* dialog) { qobject_cast<QFileDialog*>(dialog)->reject(); });
-  QCOMPARE(dialogs_.PickFolder("Where?"), std::string());
+  QCOMPARE(dialogs_.PickFolder("Where?", kSave), std::string());
   QCOMPARE(script.Pending(), 0);
 }
 

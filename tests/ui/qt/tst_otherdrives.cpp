@@ -55,7 +55,8 @@ void OtherDrivesTest::folderScanSavesWhereTheUserPoints() {
   p.Put("c/loose/notes.txt", 2003);
   p.Put("c/loose/iuhist.xml", 2004);
   p.Put("c/loose/V4/iuhist_catalogAdmin.xml", 2004);  // subfolders are not entered
-  dialogs.pickedFolders = {"S:\\loose", "T:\\"};
+  dialogs.picks[UserDialogs::Question::FolderToScan] = {"S:\\loose"};
+  dialogs.SaveInto({"T:\\"});
   QVERIFY(OpenOtherDrives(p));
   QVERIFY(p.Click("OTHER_FRM", "Command1"));
   QCOMPARE(dialogs.calls, (Calls{kFolderPrompt, kAskForPlace, kPlacePrompt, kSaved, "open: T:\\CVL_SAVE"}));
@@ -81,7 +82,7 @@ void OtherDrivesTest::driveScanTakesTheChosenDrive() {
   p.Put("d/Programme/WindowsUpdate/a.n5x", 2002);
   p.Put("d/Programme/WindowsUpdate/V4/iuhist.xml", 2003);
   p.Put("d/Programme/WindowsUpdate/late.w32", 2023);
-  dialogs.pickedFolders = {"S:\\"};
+  dialogs.SaveInto({"S:\\"});
   QWidget* other = OpenOtherDrives(p);
   QVERIFY(other);
   auto* drives = ControlOf<QComboBox>(other, "DriveList");

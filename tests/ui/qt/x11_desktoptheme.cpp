@@ -36,7 +36,8 @@ void DesktopThemeTest::messageBoxButtonsCarryTextOnly() {
       buttons << button->text() + (button->icon().isNull() ? "" : " with an icon");
     qttest::AnswerBox(QMessageBox::Ok)(widget);
   });
-  dialogs.Message("Go on?", "Quillfen", UserDialogs::Icon::Warning, UserDialogs::Buttons::OkCancel);
+  dialogs.Message("Go on?", "Quillfen", UserDialogs::Icon::Warning, UserDialogs::Buttons::OkCancel,
+                  UserDialogs::Question::None);
   QCOMPARE(script.Pending(), 0);
   buttons.sort();
   QCOMPARE(buttons, (QStringList{"Cancel", "OK"}));

@@ -14,13 +14,14 @@ class LockedDialogs final : public UserDialogs::Service {
   explicit LockedDialogs(testsupport::FakeDialogs& inner) : inner_(inner) {}
 
   UserDialogs::Answer Message(const std::string& text, const std::string& title,
-                              UserDialogs::Icon icon, UserDialogs::Buttons buttons) override {
+                              UserDialogs::Icon icon, UserDialogs::Buttons buttons,
+                              UserDialogs::Question question) override {
     std::lock_guard lock(mutex_);
-    return inner_.Message(text, title, icon, buttons);
+    return inner_.Message(text, title, icon, buttons, question);
   }
-  std::string PickFolder(const std::string& prompt) override {
+  std::string PickFolder(const std::string& prompt, UserDialogs::Question question) override {
     std::lock_guard lock(mutex_);
-    return inner_.PickFolder(prompt);
+    return inner_.PickFolder(prompt, question);
   }
   void OpenInShell(const std::string& path) override {
     std::lock_guard lock(mutex_);
