@@ -130,9 +130,9 @@ void SaveFoundFiles(const ScanSources::Finds& finds) {
   // one's files in silence, or this one its.
   const auto hold = WindowsApi::HoldSaveFolder(saveFolder);
   if (!hold) {
+    run.InUse(saveFolder);
     TellReadFailures(run);
-    UserDialogs::ShowMessage(std::string(FailureText::kFolderInUse) + saveFolder +
-                                 FailureText::kFolderInUseEnd +
+    UserDialogs::ShowMessage(run.SaveFailures().back() +
                                  " Please try again once it has finished.\n\nNo file has been saved.",
                              Icon::Critical);
     return;

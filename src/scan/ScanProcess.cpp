@@ -90,6 +90,10 @@ class ScanLog {
     run_.CannotDate(name);
     TellFailures();
   }
+  void InUse(const std::string& saveFolder) {
+    run_.InUse(saveFolder);
+    TellFailures();
+  }
   // README.TXT, and a line when an older one could not be replaced.
   void WriteReadme(const std::string& saveFolder) {
     SaveFolder::WriteReadme(saveFolder, run_);
@@ -244,7 +248,7 @@ void RunLocalScan(ScanLog& log, ScreenPorts::Showable& openFolderButton,
   // one's files in silence, or this one its.
   const auto hold = WindowsApi::HoldSaveFolder(paths.save);
   if (!hold) {
-    log.Line(std::string(FailureText::kFolderInUse) + paths.save + FailureText::kFolderInUseEnd);
+    log.InUse(paths.save);
     log.Line("Scan aborted.");
     return;
   }

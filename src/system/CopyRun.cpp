@@ -72,6 +72,10 @@ void CopyRun::CannotReplace(const std::string& file) {
   Failed(file, FailureText::kReplaceFile + file, false);
 }
 
+void CopyRun::InUse(const std::string& saveFolder) {
+  Failed(saveFolder, FailureText::kFolderInUse + saveFolder + FailureText::kFolderInUseEnd, false);
+}
+
 bool CopyRun::HoldsFiles(const std::string& folder, bool recurse) const {
   if (CountFiles(folder, recurse) > 0) return true;
   const std::string inside = TextTools::ToLowerAscii(TextTools::WithFinalSeparator(folder));

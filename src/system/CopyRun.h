@@ -61,6 +61,8 @@ class CopyRun {
   void CannotDate(const std::string& shownAs);
   // Notes an older file left in the save folder because it could not be replaced.
   void CannotReplace(const std::string& file);
+  // Notes a save folder that another save held for longer than a save waits: nothing saved.
+  void InUse(const std::string& saveFolder);
 
   // Whether a folder holds files: by its listing, or where that fails (a folder that can be
   // written but not listed) by what this run wrote into it. Only files directly in it count

@@ -1,5 +1,9 @@
 // quillfen-scan over prepared trees: standard output, exit status, the JSON report and the
 // save folder of each scan; the refusals; and the save folders set beside the windows' own.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <filesystem>
@@ -102,6 +106,22 @@ TEST_F(ScanCommand, ADriveWithoutWindowsFolderNeedsTheOptionThatNamesIt) {
   ran = Scan({"drive", "d", "--save-to", "out", "--windows-folder", "d/OldWin"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(tree.Listing("out/CVL_SAVE"), "README.TXT\nV4/\nV4/Windows Update.log\na.w98\n");
+}
+
+// Another save holding the save folder longer than a save waits: said on standard error, and
+// exit 3, as for any save that lost files.
+TEST_F(ScanCommand, ASaveFolderHeldByAnotherSaveIsSaidAndExitsThree) {
+  tree.File("loose/a.inv", "inventory", 2001);
+  tree.Folder("out/CVL_SAVE");
+  const int held = open(tree.Path("out/CVL_SAVE").c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  const Ran ran = Scan({"folder", "loose", "--save-to", "out"});
+  close(held);
+  EXPECT_EQ(ran.status, 3);
+  EXPECT_NE(ran.err.find("Another scan is saving into F:\\CVL_SAVE at this moment."),
+            std::string::npos)
+      << ran.err;
+  EXPECT_EQ(tree.Listing("out/CVL_SAVE"), "");
 }
 
 TEST_F(ScanCommand, FolderReportsCaseTwinsAndNamesThatAreNotUtf8) {
