@@ -86,8 +86,11 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
     return false;
   }
   PendingFile out;
-  return out.Create(to->folder, to->name, CopyMode(opened)) && CopyOpened(in.get(), opened, out) &&
-         out.Commit();
+  if (!out.Create(to->folder, to->name, CopyMode(opened)) || !CopyOpened(in.get(), opened, out) ||
+      !out.Commit())
+    return false;
+  RunCache::DropFile(from->holder.Id(), from->name);
+  return true;
 }
 
 }  // namespace WindowsApi

@@ -70,8 +70,8 @@ std::optional<Located> Locate(const WindowsPath& path) {
         located.name = path.parts[i];
         located.holder = chain.back();
         located.linked = false;
-        located.attributes = file->attributes;
-        chain.push_back(Level{Handle(), path.parts[i], file->info});
+        located.attributes = file->Attributes();
+        chain.push_back(Level{Handle(), path.parts[i], file->Info()});
         located.passed.push_back(chain.back().Id());
         break;
       }

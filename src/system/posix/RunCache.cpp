@@ -28,6 +28,17 @@ Store& TheStore() {
 
 bool Active() { return TheStore().depth > 0; }
 
+struct stat KnownFile::Info() const {
+  struct stat info {};
+  info.st_dev = id_.device;
+  info.st_ino = id_.inode;
+  info.st_mode = mode_;
+  info.st_nlink = 1;
+  info.st_size = size_;
+  info.st_mtim = modified_;
+  return info;
+}
+
 unsigned Generation() { return Active() ? TheStore().generation : 0; }
 
 std::string FolderKey(char drive, const std::vector<std::string>& parts, std::size_t count) {
@@ -60,6 +71,10 @@ void ForgetFile(const FileId& folder, const std::string& name) {
   if (!Active()) return;
   ++TheStore().changes;
   TheStore().files.erase({folder, name});
+}
+
+void DropFile(const FileId& folder, const std::string& name) {
+  if (Active()) TheStore().files.erase({folder, name});
 }
 
 void ForgetFolder(const FileId& folder) {

@@ -33,15 +33,31 @@ std::string FolderKey(char drive, const std::vector<std::string>& parts, std::si
 const KnownFolder* Folder(const std::string& key);
 void KeepFolder(const std::string& key, KnownFolder folder);
 
-// A file a listing found: its status and every attribute bit.
-struct KnownFile {
-  struct stat info {};
-  std::uint32_t attributes = 0;
+// A file a listing found: what of its status the later questions read, and every attribute
+// bit. Kept small: a run may list hundreds of thousands of files.
+class KnownFile {
+ public:
+  KnownFile(const struct stat& info, std::uint32_t attributes)
+      : id_(FileId::Of(info)), mode_(info.st_mode), attributes_(attributes),
+        size_(info.st_size), modified_(info.st_mtim) {}
+  std::uint32_t Attributes() const { return attributes_; }
+  // The status as far as it is kept (device, inode, mode, size, modification time).
+  struct stat Info() const;
+
+ private:
+  FileId id_;
+  mode_t mode_;
+  std::uint32_t attributes_;
+  off_t size_;
+  timespec modified_;
 };
 const KnownFile* File(const FileId& folder, const std::string& name);
 void KeepFile(const FileId& folder, const std::string& name, const KnownFile& file);
 // The host made, replaced or removed `name` in the folder, or found it gone (a change).
 void ForgetFile(const FileId& folder, const std::string& name);
+// A file copied, whose facts the run will hardly need again: dropped, so that a run of many
+// files keeps no more than it must (no change to the disk).
+void DropFile(const FileId& folder, const std::string& name);
 // The host removed a folder: the folders walked to through it go too.
 void ForgetFolder(const FileId& folder);
 
