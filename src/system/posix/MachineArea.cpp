@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 
+#include "system/MountText.h"
 #include "system/posix/MountFields.h"
 #include "system/NativePath.h"
 
@@ -96,12 +97,12 @@ class Mounts {
     std::string text;
     if (table_ < 0 || !ReadMountTable(table_, text)) return;  // no table: the kinds alone decide
     // "ID PARENT MAJOR:MINOR ROOT MOUNT-POINT ..."
-    ForEachLine(text, [this](std::string_view line) {
-      const auto fields = MountFields(line);
+    MountText::ForEachLine(text, [this](std::string_view line) {
+      const auto fields = MountText::Fields(line);
       if (fields.size() < 5) return;
       unsigned major = 0, minor = 0;
       if (std::sscanf(std::string(fields[2]).c_str(), "%u:%u", &major, &minor) != 2) return;
-      if (InMachineArea(DecodeMountField(fields[4])))
+      if (InMachineArea(MountText::Decoded(fields[4])))
         machineDevices_.insert(makedev(major, minor));
     });
   }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "system/MountText.h"
 #include "system/posix/MountFields.h"
 #include "system/NativePath.h"
 
@@ -56,9 +57,9 @@ DriveList DrivesFromMounts(std::string_view mountsText) {
     const std::string_view line = mountsText.substr(0, cut);
     mountsText = cut == std::string_view::npos ? std::string_view() : mountsText.substr(cut + 1);
 
-    const auto fields = MountFields(line);
+    const auto fields = MountText::Fields(line);
     if (fields.size() < 3 || !IsWindowsKind(fields[2])) continue;
-    const std::string mountPoint = TidyNativeFolder(DecodeMountField(fields[1]));
+    const std::string mountPoint = TidyNativeFolder(MountText::Decoded(fields[1]));
     if (mountPoint.empty() || mountPoint.front() != '/') continue;
     // A folder mounted over twice is still one drive.
     bool known = false;
