@@ -166,7 +166,8 @@ tree_drive_same_names() {
 }
 
 tree_attributes() {
-  # Read-only files are taken and their copies stay read-only; hidden and system ones (the
+  # Read-only files are taken, and their copies can be replaced by a later save (neither host
+  # makes a copy read-only); hidden and system ones (the
   # attributes set through Wine, which keeps them where the POSIX host reads them too) not.
   put m/aside/locked.w98 "read-only" $old
   chmod a-w "$root/m/aside/locked.w98"

@@ -64,7 +64,7 @@ TEST_F(Win32Host, ACopyReplacesKeepsTheTimeAndTheExistingNamesSpelling) {
   EXPECT_EQ(FileTools::FileYear("R:\\save\\A.W98"), 2003);
 }
 
-TEST_F(Win32Host, TheReadOnlyAttributeIsKeptAndRespected) {
+TEST_F(Win32Host, TheReadOnlyAttributeIsRespectedAndNotCopied) {
   tree.File("src/locked.w98", "source", 2004);
   tree.ReadOnly("src/locked.w98");
   tree.File("save/taken.w98", "older copy");
@@ -76,9 +76,10 @@ TEST_F(Win32Host, TheReadOnlyAttributeIsKeptAndRespected) {
   EXPECT_FALSE(WindowsApi::WriteWholeFile("R:\\save\\taken.w98",
                                           reinterpret_cast<const unsigned char*>("x"), 1));
   EXPECT_EQ(tree.Read("save/taken.w98"), "older copy");
-  // A copy carries the attribute with it, as CopyFile does on Windows.
+  // A copy does not carry the attribute (CopyFile would): a later save must replace it.
   EXPECT_TRUE(WindowsApi::CopyFileReplacing("R:\\src\\locked.w98", "R:\\save\\locked.w98"));
-  EXPECT_NE(WindowsApi::FileAttributes("R:\\save\\locked.w98") & WindowsApi::kAttrReadOnly, 0u);
+  EXPECT_EQ(WindowsApi::FileAttributes("R:\\save\\locked.w98") & WindowsApi::kAttrReadOnly, 0u);
+  EXPECT_TRUE(WindowsApi::CopyFileReplacing("R:\\src\\locked.w98", "R:\\save\\locked.w98"));
   EXPECT_EQ(tree.Listing("save"), "locked.w98\ntaken.w98\n");
 }
 

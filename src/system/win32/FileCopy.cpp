@@ -22,9 +22,10 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
   }
   PendingFile out;
   // CopyFile keeps the source's modification time. Over the existing temporary it may leave
-  // the attributes behind (Wine does), so they are set again, read-only included.
-  const DWORD kept = sourceBits & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                                   FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+  // the attributes behind (Wine does), so they are set again, all but read-only: a read-only
+  // copy would refuse every later save into its folder, as the POSIX host's copies never are.
+  const DWORD kept = sourceBits & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                   FILE_ATTRIBUTE_ARCHIVE);
   return out.Create(*to) && CopyFileA(source.c_str(), out.Path().c_str(), FALSE) &&
          SetFileAttributesA(out.Path().c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL) &&
          out.Commit();
