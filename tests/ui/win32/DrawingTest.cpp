@@ -12,6 +12,7 @@
 #include "ProgramTest.h"
 #include "TestToolkit.h"
 #include "ui/FormNames.h"
+#include "ui/Geometry.h"
 #include "ui/win32/Fonts.h"
 #include "ui/win32/Layout.h"
 
@@ -91,7 +92,7 @@ TEST_P(Drawing, TheWindowIsItsTable) {
     SCOPED_TRACE(name + "." + row.name);
     const HWND control = program.Control(name, row.name);
     ASSERT_NE(control, nullptr);
-    const Win32Ui::PixelRect want = Win32Ui::ControlRect(table, row, dpi);
+    const ui::PixelRect want = ui::ControlPlaceInWindow(table, row, dpi);
     const RECT place = PlaceOf(control);
     EXPECT_EQ(place.left, want.left);
     EXPECT_EQ(place.top, want.top);
