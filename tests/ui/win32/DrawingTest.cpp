@@ -60,8 +60,7 @@ TEST_P(Drawing, TheWindowIsItsTable) {
   uitest::TestToolkit model;
   model.Load(name);
 
-  PressLog presses;
-  ProgramRun program(StillForms(presses), name);
+  ProgramRun program(testsupport::StillForms(), name);
   const HWND form = program.Form(name);
   ASSERT_NE(form, nullptr) << "no window captioned \"" << table.caption << "\"";
 
