@@ -144,7 +144,8 @@ void FormWindow::AfterPaint(std::function<void()> work) {
   // painted again, whole and as it stands, just before: a control changed since the first
   // paint would otherwise wait, unpainted, for an update that comes only after the work.
   auto painted = [this, work = std::move(work)] {
-    if (!dismissed_) repaint();
+    if (dismissed_) return;
+    repaint();
     work();
   };
   if (painted_) {
