@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
 # The Linux build and every suite CTest knows of it: engine, window logic, hostile inputs and
-# the Qt windows (on Qt's offscreen platform).
+# the Qt windows (on Qt's offscreen platform). It fails unless every test CTest lists ran and
+# passed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-build=${QUILLFEN_BUILD_DIR:-$here/build}
+source "$here/scripts/lib.sh"
+build=$(build_dir linux)
+start=$(now)
 "$here/scripts/build.sh"
+built=$(now)
 export QT_QPA_PLATFORM=offscreen
-cd "$build"
-ctest --output-on-failure -j "$(nproc)" --timeout 300
+log=$build/linux-step.log
+: >"$log"
+ctest_run "$build" "$log" --output-on-failure -j "$(jobs_count)" --timeout 300
+if ! verdict=$(tests_verdict linux); then
+  # What failed, and its output; the passes left out.
+  grep -vE '^ *(Start +[0-9]+:|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed )' "$log" | tail -n 200
+fi
+echo "$verdict (build $((built - start))s, run $(seconds_since "$built")s; log $log)"
+[[ "$verdict" != *FAILED* ]]
