@@ -19,7 +19,7 @@ QUILLFEN_E2E_SCREENS=$screens bash "$here/tests/e2e/session.sh" "$build/src/app/
   >"$log" 2>&1 || TESTS_STATUS=$?
 # unittest's own count: "Ran N tests", then "FAILED (failures=F, errors=E)" when any failed.
 TESTS_RAN=$(sed -nE 's/^Ran ([0-9]+) tests? in .*/\1/p' "$log" | tail -n 1)
-TESTS_FAILED=$(grep -oE '^FAILED \(.*\)' "$log" | grep -oE '(failures|errors)=[0-9]+' |
+TESTS_FAILED=$({ grep -oE '^FAILED \(.*\)' "$log" || true; } | { grep -oE '(failures|errors)=[0-9]+' || true; } |
   awk -F= '{ s += $2 } END { print s + 0 }')
 if ! verdict=$(tests_verdict e2e); then
   grep -E '^(FAIL|ERROR):|Error:|Timeout:' "$log" | head -n 40 || true
