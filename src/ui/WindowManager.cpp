@@ -129,13 +129,17 @@ bool WindowManager::IsLoaded(const std::string& form) const { return Loaded(form
 void WindowManager::EndProgram() {
   if (ended_) return;
   ended_ = true;
+  DismissAll();
+  LeaveEventLoops();
+  PostAfterUnload();
+}
+
+void WindowManager::DismissAll() {
   lastActive_.clear();
   // Out of the table first: what a window's going sets off finds none of them loaded.
   auto leaving = std::move(loaded_);
   loaded_.clear();
   for (auto& [name, record] : leaving) Dismiss(std::move(record));
-  LeaveEventLoops();
-  PostAfterUnload();
 }
 
 void WindowManager::Dismiss(std::unique_ptr<Record> record) {
@@ -146,13 +150,9 @@ void WindowManager::Dismiss(std::unique_ptr<Record> record) {
 
 void WindowManager::CloseAll() {
   ended_ = true;
-  lastActive_.clear();
-  auto leaving = std::move(loaded_);
-  loaded_.clear();
-  for (auto& [name, record] : leaving) Dismiss(std::move(record));
-  std::vector<std::unique_ptr<Record>> freed = std::move(unloaded_);
+  DismissAll();
+  const std::vector<std::unique_ptr<Record>> freed = std::move(unloaded_);
   unloaded_.clear();
-  freed.clear();
 }
 
 void WindowManager::RunHandler(Record& record, const std::function<void()>& handler) {

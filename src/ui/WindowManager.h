@@ -30,8 +30,7 @@ namespace ui {
 
 class WindowManager : public Toolkit, private WindowEvents {
  public:
-  // Makes a window's logic by name (ui::MakeForm in the program); null for an unknown name.
-  using FormMaker = std::function<std::unique_ptr<Form>(const std::string&)>;
+  using FormMaker = ui::FormMaker;
 
   WindowManager(const WindowManager&) = delete;
   WindowManager& operator=(const WindowManager&) = delete;
@@ -96,6 +95,8 @@ class WindowManager : public Toolkit, private WindowEvents {
   // Runs a handler of the window, which lives on until the handler returns.
   void RunHandler(Record& record, const std::function<void()>& handler);
   void Dismiss(std::unique_ptr<Record> record);
+  // Every loaded window, as the program ends.
+  void DismissAll();
   // Posted after an unload: frees the unloaded windows no handler holds any more, and ends
   // the program when no window is left.
   void PostAfterUnload();

@@ -24,7 +24,7 @@ class PressLog {
   std::vector<std::string> presses_;
 };
 
-using FormMaker = std::function<std::unique_ptr<ui::Form>(const std::string&)>;
+using ui::FormMaker;
 
 // The program's windows (ui::MakeForm), held still; presses go into `presses` when one is given.
 FormMaker StillForms(PressLog* presses = nullptr);
