@@ -59,35 +59,37 @@ std::ostream& operator<<(std::ostream& out, const Act& act) {
 
 const std::vector<Step>& Steps() {
   static const std::vector<Step> steps = {
-      {"HomeScanThisComputer", {}, Click(kBegin, "Command2"), {kLocal}, false,
+      {"HomeScanThisComputer", {}, "", Click(kBegin, "Command2"), {kLocal}, false,
        {"unload " + kBegin, "load " + kLocal, "show " + kLocal}},
-      {"HomeScanOther", {}, Click(kBegin, "Command3"), {kOther}, false,
+      {"HomeScanOther", {}, "", Click(kBegin, "Command3"), {kOther}, false,
        {"unload " + kBegin, "load " + kOther, "show " + kOther}},
-      {"HomeExit", {}, Click(kBegin, "Command4"), {}, false, {"end"}},
-      {"HomeCloseBox", {}, CloseBox(kBegin), {}, false, {"close " + kBegin, "unload " + kBegin, "end"}},
+      {"HomeExit", {}, "", Click(kBegin, "Command4"), {}, false, {"end"}},
+      {"HomeCloseBox", {}, "", CloseBox(kBegin), {}, false,
+       {"close " + kBegin, "unload " + kBegin, "end"}},
       // The banner has the first focus; Enter presses the default button, "Scan this computer".
-      {"HomeEnter", {}, Press(kBegin, Key::Enter), {kLocal}, false,
+      {"HomeEnter", {}, "Picture1", Press(kBegin, Key::Enter), {kLocal}, false,
        {"unload " + kBegin, "load " + kLocal, "show " + kLocal}},
       // A focused button takes Enter itself: Exit, not the default button.
-      {"HomeEnterOnExit", Tabs(kBegin, 5), Press(kBegin, Key::Enter), {}, false, {"end"}},
+      {"HomeEnterOnExit", Tabs(kBegin, 5), "Command4", Press(kBegin, Key::Enter), {}, false, {"end"}},
       // Home is shown first, so a window stays open throughout.
-      {"LocalMenu", kToLocal, Click(kLocal, "Command4"), {kBegin}, false,
+      {"LocalMenu", kToLocal, "", Click(kLocal, "Command4"), {kBegin}, false,
        {"load " + kBegin, "show " + kBegin, "unload " + kLocal}},
       // The progress window runs the scan and unloads itself.
-      {"LocalScanMyComputer", kToLocal, Click(kLocal, "ScanButton"), {kLocal}, true,
+      {"LocalScanMyComputer", kToLocal, "", Click(kLocal, "ScanButton"), {kLocal}, true,
        {"load CHECK_FRM", "modal CHECK_FRM", "unload CHECK_FRM"}},
-      {"LocalCloseBox", kToLocal, CloseBox(kLocal), {}, false,
+      {"LocalCloseBox", kToLocal, "", CloseBox(kLocal), {}, false,
        {"close " + kLocal, "unload " + kLocal, "end"}},
       // No default button and no cancel button: Enter and Esc start no scan.
-      {"LocalEnter", kToLocal, Press(kLocal, Key::Enter), {kLocal}, false, {}},
-      {"LocalEscape", kToLocal, Press(kLocal, Key::Escape), {kLocal}, false, {}},
+      {"LocalEnter", kToLocal, "Picture1", Press(kLocal, Key::Enter), {kLocal}, false, {}},
+      {"LocalEscape", kToLocal, "Picture1", Press(kLocal, Key::Escape), {kLocal}, false, {}},
       // Nor in the console, which a multi-line text box would take for itself.
-      {"ConsoleEnter", Then(kToLocal, Tabs(kLocal, 3)), Press(kLocal, Key::Enter), {kLocal}, false, {}},
-      {"ConsoleEscape", Then(kToLocal, Tabs(kLocal, 3)), Press(kLocal, Key::Escape), {kLocal}, false,
-       {}},
-      {"OtherHomeMenu", kToOther, Click(kOther, "Command3"), {kBegin}, false,
+      {"ConsoleEnter", Then(kToLocal, Tabs(kLocal, 3)), "ScanConsole", Press(kLocal, Key::Enter),
+       {kLocal}, false, {}},
+      {"ConsoleEscape", Then(kToLocal, Tabs(kLocal, 3)), "ScanConsole", Press(kLocal, Key::Escape),
+       {kLocal}, false, {}},
+      {"OtherHomeMenu", kToOther, "", Click(kOther, "Command3"), {kBegin}, false,
        {"unload " + kOther, "load " + kBegin, "show " + kBegin}},
-      {"OtherCloseBox", kToOther, CloseBox(kOther), {}, false,
+      {"OtherCloseBox", kToOther, "", CloseBox(kOther), {}, false,
        {"close " + kOther, "unload " + kOther, "end"}},
   };
   return steps;

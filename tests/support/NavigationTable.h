@@ -32,6 +32,8 @@ std::ostream& operator<<(std::ostream& out, const Act& act);
 struct Step {
   std::string name;
   std::vector<Act> reach;
+  std::string focused;  // the control of the act's window with the focus just before a key;
+                        // empty for a click or the close box
   Act act;
   Names open;        // the windows open afterwards, in the order of ui::kAllForms; none: the
                      // program has ended

@@ -43,6 +43,9 @@ TEST_P(Navigation, LeadsWhereTheTableSays) {
   tk.Start();
   ASSERT_NO_FATAL_FAILURE(Reach(tk, step.reach));
   tk.ClearTranscript();
+  if (step.act.kind == Act::Kind::Key) {
+    EXPECT_EQ(tk.Focused(step.act.form), step.focused) << "the focus before the key";
+  }
   const bool done = Do(tk, step.act);
   if (step.act.kind != Act::Kind::Key) {
     EXPECT_TRUE(done) << step.act;

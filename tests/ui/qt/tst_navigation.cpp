@@ -105,6 +105,11 @@ void NavigationTest::leadsWhereTheTableSays() {
   ProgramFixture p;
   QVERIFY(p.Start());
   for (const Act& act : step.reach) QVERIFY2(Do(p, act), qPrintable(Describe(act)));
+  if (step.act.kind == Act::Kind::Key) {
+    QWidget* window = p.Window(step.act.form.c_str());
+    QVERIFY(window && QTest::qWaitForWindowActive(window));
+    QCOMPARE(FocusedControl(window), QString::fromStdString(step.focused));
+  }
   const bool done = Do(p, step.act);
   QVERIFY2(done, qPrintable(Describe(step.act)));
   QCOMPARE(Open(p), Listed(step.open));

@@ -49,6 +49,9 @@ TEST_P(Navigation, LeadsWhereTheTableSays) {
   ProgramRun program;
   ASSERT_EQ(program.OpenForms(), Names{ui::kBeginForm});
   ASSERT_NO_FATAL_FAILURE(Reach(program, step.reach));
+  if (step.act.kind == Act::Kind::Key) {
+    EXPECT_EQ(program.Focused(), step.act.form + "." + step.focused) << "the focus before the key";
+  }
   ASSERT_NO_FATAL_FAILURE(Do(program, step.act));
   if (step.open.empty()) {
     EXPECT_TRUE(program.WaitFor([&] { return program.Ended(); })) << "the program ends";
