@@ -16,7 +16,8 @@
 # by the tests' own writer (quillfen_make_hive), so the program is told nothing but the drives.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUILLFEN_BUILD_DIR:-$here/build}
+source "$here/scripts/lib.sh"
+build=$(build_dir linux)
 make_hive=$build/tests/support/hive/quillfen_make_hive
 
 # file PATH DATE [TEXT]: a file with that modification date.

@@ -12,9 +12,10 @@
 # Needs what `scripts/install-deps.sh test` installs.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-out=$(realpath -m "${1:-$here/out}")
-build=$(realpath -m "${QUILLFEN_RELEASE_BUILD_DIR:-$here/build-release}")
+source "$here/scripts/lib.sh"
 source "$here/scripts/release-lib.sh"
+out=$(realpath -m "${1:-$here/out}")
+build=$(build_dir release)
 SOURCE_DATE_EPOCH=$(release_epoch)
 export SOURCE_DATE_EPOCH
 
@@ -30,15 +31,12 @@ touch "$marker"
 rm -f "$out"/quillfen_*.deb "$out/quillfen.exe" "$out"/quillfen-*-win32.zip "$out/SHA256SUMS"
 
 echo "=== Linux program and package (build-release/linux)"
-# The optimisation of the tested build (RelWithDebInfo) without its debugging sections, which
-# the package strips anyway: they hold the folders' names, and the build id hashes them. With
-# no folder's name in the program, a release made in another checkout has the same bytes.
-cmake -S "$here" -B "$build/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-  -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$here=quillfen -ffile-prefix-map=$build/linux=build" \
-  -DQUILLFEN_BUILD_TESTS=OFF -DQUILLFEN_BUILD_BENCH=OFF -DQUILLFEN_BUILD_DIFFERENTIAL=OFF >/dev/null
-cmake --build "$build/linux" -j "$(nproc)" >"$build/linux-build.log" ||
-  { tail -50 "$build/linux-build.log"; exit 1; }
+# The release preset: the optimisation of the tested build (RelWithDebInfo) without its
+# debugging sections, which the package strips anyway: they hold the folders' names, and the
+# build id hashes them. With no folder's name in the program (QUILLFEN_REPRODUCIBLE), a release
+# made in another checkout has the same bytes.
+configure release "$build/linux"
+build_targets "$build/linux" >"$build/linux-build.log" || { tail -50 "$build/linux-build.log"; exit 1; }
 deb=$(make_deb "$build/linux" "$out")
 version=$(dpkg-deb -f "$deb" Version)
 

@@ -4,7 +4,8 @@
 # a PNG of each into docs/screenshots/ (win98-*.png, winxp-*.png).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-tests=${QUILLFEN_WINDOWS_TESTS_DIR:-$here/build-win-tests}
+source "$here/scripts/lib.sh"
+tests=$(build_dir win32-tests)
 out=${1:-$here/docs/screenshots}
 "$here/scripts/build-windows.sh" --tests >/dev/null
 bash "$here/scripts/wine/screenshots.sh" "$tests/tests/ui/win32/quillfen_screenshots.exe" \

@@ -3,11 +3,12 @@
 # sample drives, and saves a PNG of each into docs/screenshots/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUILLFEN_BUILD_DIR:-$here/build}
+source "$here/scripts/lib.sh"
+build=$(build_dir linux)
 out=${1:-$here/docs/screenshots}
 
-[ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja >/dev/null
-cmake --build "$build" --target quillfen_screenshots >/dev/null
+[ -f "$build/build.ninja" ] || configure linux "$build"
+build_targets "$build" quillfen_screenshots >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

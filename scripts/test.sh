@@ -4,6 +4,7 @@
 # own summary. The run goes on past a failed step and fails at the end.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/scripts/lib.sh"
 "$here/scripts/install-deps.sh" test || exit 1
 
 steps=(linux e2e sanitize fuzz windows windows-ui package)
@@ -11,9 +12,9 @@ results=()
 failed=0
 for step in "${steps[@]}"; do
   echo "=== step $step"
-  start=$(date +%s)
+  start=$(now)
   if bash "$here/scripts/ci/$step.sh"; then outcome=passed; else outcome=FAILED; failed=1; fi
-  results+=("$(printf '%-12s %-7s %5ss' "$step" "$outcome" "$(( $(date +%s) - start ))")")
+  results+=("$(printf '%-12s %-7s %5ss' "$step" "$outcome" "$(seconds_since "$start")")")
 done
 
 echo "=== summary"

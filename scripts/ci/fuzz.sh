@@ -1,22 +1,21 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (clang; AddressSanitizer and UBSan) into build-fuzz/ (or
-# $QUILLFEN_FUZZ_DIR) and runs each for $QUILLFEN_FUZZ_SECONDS (60) on a copy of its seeds in
-# fuzz/corpus/, as many at once as there are cores. What a run learns stays in the build
-# folder; the seeds in the repository are never written. Any finding fails the step; the
-# inputs that show it are kept in <build>/findings/<target>/.
+# Builds the libFuzzer targets (the fuzz preset: clang, AddressSanitizer and UBSan) into
+# build-fuzz/ (or $QUILLFEN_FUZZ_DIR) and runs each for $QUILLFEN_FUZZ_SECONDS (60) on a copy of
+# its seeds in fuzz/corpus/, as many at once as there are jobs (scripts/lib.sh). What a run
+# learns stays in the build folder; the seeds in the repository are never written. Any finding
+# fails the step; the inputs that show it are kept in <build>/findings/<target>/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-build=${QUILLFEN_FUZZ_DIR:-$here/build-fuzz}
+source "$here/scripts/lib.sh"
+build=$(build_dir fuzz)
 seconds=${QUILLFEN_FUZZ_SECONDS:-60}
-jobs=$(nproc)
+jobs=$(jobs_count)
 targets=(path wildcard registry hive)
 
-start=$(date +%s)
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DQUILLFEN_BUILD_FUZZ=ON \
-  -DQUILLFEN_BUILD_GUI=OFF -DQUILLFEN_BUILD_TESTS=OFF -DQUILLFEN_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" $(printf -- '--target fuzz_%s ' "${targets[@]}")
-built=$(date +%s)
+start=$(now)
+configure fuzz "$build"
+build_targets "$build" "${targets[@]/#/fuzz_}"
+built=$(now)
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1
@@ -69,5 +68,5 @@ done
 
 printf '%s\n' "${summaries[@]}"
 echo "fuzz: ${#targets[@]} targets, ${seconds}s each" \
-  "(build $((built - start))s, run $(($(date +%s) - built))s): $([ "$failed" -eq 0 ] && echo passed || echo FAILED)"
+  "(build $((built - start))s, run $(seconds_since "$built")s): $([ "$failed" -eq 0 ] && echo passed || echo FAILED)"
 exit "$failed"

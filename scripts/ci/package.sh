@@ -11,10 +11,11 @@
 #    holds just the exe and QUILLFEN.TXT, which is CR LF, 7-bit ASCII and fits Notepad.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-work=${QUILLFEN_PACKAGE_DIR:-$here/build-package}
-program=${QUILLFEN_WINDOWS_BUILD_DIR:-$here/build-win}
+source "$here/scripts/lib.sh"
 source "$here/scripts/release-lib.sh"
-start=$(date +%s)
+work=$(build_dir package)
+program=$(build_dir win32)
+start=$(now)
 
 rm -rf "$work/out" "$work/root" "$work/checks"
 mkdir -p "$work/checks"
@@ -24,7 +25,7 @@ if ! QUILLFEN_RELEASE_BUILD_DIR=$work/release bash "$here/scripts/release.sh" "$
   echo "package: the release could not be made (log $work/release.log): FAILED"
   exit 1
 fi
-built=$(date +%s)
+built=$(now)
 
 out=$work/out root=$work/root
 deb=$(ls "$out"/quillfen_*_amd64.deb)
@@ -37,7 +38,7 @@ metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 
 # The other build of the Windows program: the windows step's (made here when it is missing).
 if [ -f "$program/build.ninja" ]; then
-  cmake --build "$program" -j "$(nproc)" --target quillfen >/dev/null
+  build_targets "$program" quillfen >/dev/null
 else
   QUILLFEN_WINDOWS_BUILD_DIR=$program "$here/scripts/build-windows.sh" >/dev/null
 fi
@@ -206,5 +207,5 @@ echo "  lintian: $(grep -c '^E: ' "$work/checks/lintian.txt" || true) errors," \
   "$(grep -c '^[IP]: ' "$work/checks/lintian.txt" || true) notes (pedantic and info)"
 printf '%s\n' "${lines[@]}"
 echo "package: $passed passed, $failed failed"
-echo "  package step: $([ "$failed" -eq 0 ] && echo passed || echo FAILED) in $(( $(date +%s) - start ))s"
+echo "  package step: $([ "$failed" -eq 0 ] && echo passed || echo FAILED) in $(seconds_since "$start")s"
 [ "$failed" -eq 0 ]

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The Win32 windows under Wine and Xvfb: the window tests start the Windows build's real
 # windows and drive them through window messages (scripts/wine/run-window-tests.sh), in the
-# windows step's Wine prefix. Builds what it needs first (nothing, after the windows step).
+# windows step's Wine prefix; every test the program lists must run and pass. Builds what it
+# needs first (nothing, after the windows step).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-program=${QUILLFEN_WINDOWS_BUILD_DIR:-$here/build-win}
-tests=${QUILLFEN_WINDOWS_TESTS_DIR:-$here/build-win-tests}
-start=$(date +%s)
+source "$here/scripts/lib.sh"
+program=$(build_dir win32)
+tests=$(build_dir win32-tests)
+start=$(now)
 
 if [ -f "$tests/build.ninja" ]; then
-  cmake --build "$tests" -j "$(nproc)" --target quillfen_window_tests >/dev/null
+  build_targets "$tests" quillfen_window_tests >/dev/null
 else
   "$here/scripts/build-windows.sh" --tests >/dev/null
 fi
@@ -21,5 +23,5 @@ bash "$here/scripts/wine/run-window-tests.sh" "$tests/tests/ui/win32/quillfen_wi
 [ "$status" -eq 0 ] || tail -150 "$log"
 echo "=== windows-ui summary"
 grep -h '^wine windows: ' "$log" | sed 's/^/  /' || echo "  wine windows: no summary (see $log)"
-echo "  windows-ui step: $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $(( $(date +%s) - start ))s"
+echo "  windows-ui step: $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $(seconds_since "$start")s"
 exit "$status"

@@ -4,22 +4,28 @@
 #    version Wine can report;
 #  - the shipped (win32-model) build: quillfen.exe's imports against the allow-list and its
 #    size, and the two-host check against the POSIX host's build of the differential program.
-# The Win32 windows themselves run in the next step, windows-ui.
+# Each build's CTest cases must all run and pass, and each Wine run says that every test its
+# program lists ran. The Win32 windows themselves run in the next step, windows-ui.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-linux=${QUILLFEN_BUILD_DIR:-$here/build}
-program=${QUILLFEN_WINDOWS_BUILD_DIR:-$here/build-win}
-tests=${QUILLFEN_WINDOWS_TESTS_DIR:-$here/build-win-tests}
-start=$(date +%s)
+source "$here/scripts/lib.sh"
+linux=$(build_dir linux)
+program=$(build_dir win32)
+tests=$(build_dir win32-tests)
+start=$(now)
 
 QUILLFEN_BUILD_DIR=$linux "$here/scripts/build.sh" quillfen_differential
 QUILLFEN_NATIVE_DIFFERENTIAL=$linux/tests/differential/quillfen_differential \
   "$here/scripts/build-windows.sh" --tests
 
 log=$program/windows-step.log
+: >"$log.new"
+verdicts=()
 status=0
-for build in "$tests" "$program"; do
-  (cd "$build" && ctest -V --timeout 600) >>"$log.new" 2>&1 || status=1
+for preset in win32-tests win32; do
+  ctest_run "$(build_dir "$preset")" "$log.new" -V --timeout 600
+  verdict=$(tests_verdict "ctest ($preset)") || status=1
+  verdicts+=("$verdict")
 done
 mv "$log.new" "$log"
 if [ "$status" -ne 0 ]; then
@@ -27,6 +33,6 @@ if [ "$status" -ne 0 ]; then
 fi
 echo "=== windows summary"
 grep -ho '^[0-9]*: \(wine: .*\|GetOSName: .*\|imports: .*\|size: .*\|differential: .*\)' "$log" | sed 's/^[0-9]*: /  /'
-grep -h 'tests passed, \|tests failed out of' "$log" | sed 's/^/  ctest: /'
-echo "  windows step: $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $(( $(date +%s) - start ))s"
+printf '  %s\n' "${verdicts[@]}"
+echo "  windows step: $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $(seconds_since "$start")s"
 exit "$status"

@@ -7,6 +7,8 @@
 # Wine is quiet (WINEDEBUG=-all), never offers to install Mono or Gecko, and runs in UTC: the
 # two hosts convert file times differently around daylight-saving changes.
 
+source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
+
 wine_use_prefix() {
   export WINEPREFIX
   WINEPREFIX=$(realpath -m "$1")
@@ -104,31 +106,21 @@ wine_run_suite() {
   shift 2
   if wine_run_counted "$log" "$@"; then
     grep -E '^\[  (PASSED|SKIPPED) ' "$log" || true
-    echo "$name: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran and passed"
+    tests_verdict "$name"
   else
     cat "$log"
-    echo "$name: FAILED: $WINE_TESTS_RAN of $WINE_TESTS_LISTED tests ran, $WINE_TESTS_FAILED failed" >&2
-    return 1
+    tests_verdict "$name" >&2
   fi
 }
 
-# wine_run_counted <log> <exe> [args...]: runs a GoogleTest program, and fails unless it ran
-# exactly the tests it lists, all passed. A 64-bit-only Wine runs a 32-bit program as a silent
-# no-op that exits 0, so the exit status alone proves nothing.
+# wine_run_counted <log> <exe> [args...]: runs a GoogleTest program under Wine and fails unless
+# it ran exactly the tests it lists, all passed (scripts/lib.sh counts them).
 wine_run_counted() {
   local log=$1 exe=$2
   shift 2
-  local listed xml status=0
-  listed=$(wine "$exe" --gtest_list_tests "$@" 2>/dev/null | tr -d '\r' | grep -c '^  ' || true)
-  xml=$(mktemp "$(dirname "$log")/gtest-XXXXXX.xml")
-  wine "$exe" "--gtest_output=xml:$(wine_path "$xml")" "$@" >"$log" 2>&1 || status=$?
-  local ran failed
-  ran=$(grep -o '<testsuites tests="[0-9]*"' "$xml" 2>/dev/null | grep -o '[0-9]*' || echo 0)
-  failed=$(grep -o '<testsuites tests="[0-9]*" failures="[0-9]*"' "$xml" 2>/dev/null |
-           grep -o 'failures="[0-9]*"' | grep -o '[0-9]*' || echo 0)
-  rm -f "$xml"
-  WINE_TESTS_LISTED=$listed WINE_TESTS_RAN=$ran WINE_TESTS_FAILED=$failed
-  if [ "$status" -ne 0 ] || [ "$ran" -eq 0 ] || [ "$ran" -ne "$listed" ] || [ "$failed" -ne 0 ]; then
-    return 1
-  fi
+  local report
+  report=$(mktemp "$(dirname "$log")/gtest-XXXXXX.xml")
+  gtest_run "$log" "$report" "$(wine_path "$report")" wine "$exe" "$@"
+  rm -f "$report"
+  tests_verdict counted >/dev/null
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One window of the program: its table and its event handlers, written once for every
 // toolkit.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,9 @@ class Form {
 // The six windows by name: "BEGIN_FRM", "LOCALSCAN_FRM", "CHECK_FRM", "SCAN_OPTIONS",
 // "OTHER_FRM", "ABOUT_FRM". Returns null for an unknown name.
 std::unique_ptr<Form> MakeForm(const std::string& name);
+
+// Makes a window's logic by name (MakeForm in the program); null for an unknown name.
+using FormMaker = std::function<std::unique_ptr<Form>(const std::string&)>;
 
 // The window the program starts with.
 inline constexpr const char* kStartForm = "BEGIN_FRM";

@@ -1,6 +1,6 @@
 #pragma once
 // A window of the program as a table: its caption, client size, border, and controls.
-// Positions and sizes are in twips (15 twips make one pixel at 96 dots per inch).
+// Positions and sizes are in twips (1440 an inch); ui/Geometry.h turns them into pixels.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -95,8 +95,5 @@ struct FormTable {
 
   const ControlRow* Find(const std::string& controlName) const;
 };
-
-// Twips to pixels at 96 dots per inch.
-constexpr int TwipsToPixels(int twips) { return twips / 15; }
 
 }  // namespace ui

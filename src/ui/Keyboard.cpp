@@ -44,6 +44,20 @@ std::string FirstFocus(const FormTable& table, const Available& available) {
   return {};
 }
 
+std::string NextFocus(const FormTable& table, const std::string& focused, bool forward,
+                      const Available& available) {
+  const std::vector<const ControlRow*> order = TabOrder(table);
+  const int count = static_cast<int>(order.size());
+  int at = forward ? -1 : count;
+  for (int i = 0; i < count; ++i)
+    if (order[i]->name == focused) at = i;
+  for (int step = 1; step <= count; ++step) {
+    const int next = ((at + (forward ? step : -step)) % count + count) % count;
+    if (!available || available(*order[next])) return order[next]->name;
+  }
+  return {};
+}
+
 std::string EnterPresses(const FormTable& table, const std::string& focused) {
   const ControlRow* control = focused.empty() ? nullptr : table.Find(focused);
   if (control && control->kind == ControlKind::CommandButton) return control->name;

@@ -3,18 +3,15 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/capability.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "scan/ScanOptions.h"
 #include "scan/ScanProcess.h"
+#include "support/posix/ChildProcess.h"
 #include "system/HostSettings.h"
 
 namespace hostile {
@@ -166,41 +163,29 @@ bool PermissionsHold() {
   return opened < 0;
 }
 
-// Runs `body` in a forked child prepared by `prepare`; the child's gtest failures (printed by
-// the child) and a crash both come back as a false result.
-bool InChild(const std::function<bool()>& prepare, const std::function<void()>& body) {
-  std::fflush(stdout);
-  const pid_t child = fork();
-  if (child == 0) {
-    if (!prepare()) {
-      std::printf("the child could not be prepared\n");
-      std::fflush(stdout);
-      _exit(3);
-    }
+// `body` as a child's work: it answers whether the case met no failure (the child prints its
+// own failures).
+std::function<bool()> CaseOf(const std::function<void()>& body) {
+  return [&body] {
     body();
-    std::fflush(stdout);
-    _exit(::testing::Test::HasFailure() ? 1 : 0);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return !::testing::Test::HasFailure();
+  };
 }
 
 }  // namespace
 
 void WithoutPermissionOverride(const std::function<void()>& body) {
-  EXPECT_TRUE(InChild([] { return DropPermissionOverride() && PermissionsHold(); }, body))
+  EXPECT_TRUE(testsupport::Answered(
+      testsupport::InChild([] { return DropPermissionOverride() && PermissionsHold(); }, CaseOf(body)),
+      true))
       << "the case failed in its child without permission override";
 }
 
 bool WithFileSizeLimit(long bytes, const std::function<void()>& body) {
-  return InChild(
-      [bytes] {
-        signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
-        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-        return setrlimit(RLIMIT_FSIZE, &limit) == 0;
-      },
-      body);
+  const testsupport::ChildEnd end = testsupport::InChild(testsupport::FileSizeLimit(bytes), CaseOf(body));
+  // A crash is told apart from the case's own failures.
+  if (end.kind != testsupport::ChildEnd::Kind::Answered) ADD_FAILURE() << end;
+  return testsupport::Answered(end, true);
 }
 
 ::testing::AssertionResult Says(const std::string& text, const std::vector<std::string>& said) {

@@ -2,8 +2,9 @@
 // A temporary folder that removes itself, with helpers to lay out a tree in it.
 //
 // On the POSIX host it is a fresh folder under the temporary folder. On Windows it is the
-// scratch drive R: that the test run links beforehand (scripts/wine/prefix.sh), emptied when
-// the tree is made and when it goes: so one tree at a time.
+// scratch drive R: that the test run links beforehand (wine_link_test_drives in
+// scripts/wine/common.sh), emptied when the tree is made and when it goes: so one tree at a
+// time.
 #include <memory>
 #include <string>
 

@@ -1,16 +1,14 @@
 // Copying, writing, making and removing on the POSIX host, and what a failure leaves behind.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <utility>
 #include <vector>
 
 #include "PosixTestDrive.h"
+#include "support/posix/ChildProcess.h"
 #include "system/WindowsApi.h"
 
 namespace {
@@ -28,19 +26,10 @@ bool Write(const std::string& path, const std::string& bytes) {
   return WriteWholeFile(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
-// Runs `work` in a child that may write at most `limit` bytes into any file, so a copy can
+// How `work` ends in a child that may write at most `limit` bytes into any file, so a copy can
 // be made to fail half-way even for root (the limit stands for a full disk).
-bool InChildWithFileSizeLimit(rlim_t limit, bool (*work)()) {
-  const pid_t child = fork();
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
-    const rlimit small{limit, limit};
-    setrlimit(RLIMIT_FSIZE, &small);
-    _exit(work() ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+testsupport::ChildEnd InChildWithFileSizeLimit(long limit, bool (*work)()) {
+  return testsupport::InChild(testsupport::FileSizeLimit(limit), work);
 }
 
 class PosixCopy : public ::testing::Test {
@@ -129,11 +118,12 @@ TEST_F(PosixCopy, ACopyThatFailsHalfWayLeavesTheOlderFileWholeAndNoTemporary) {
   drive.tree.File("dst/big.bin", "older");
   static bool (*copy)() = [] { return CopyFileReplacing("C:\\src\\big.bin", "C:\\dst\\big.bin"); };
   static bool (*fresh)() = [] { return CopyFileReplacing("C:\\src\\big.bin", "C:\\dst\\new.bin"); };
-  EXPECT_FALSE(InChildWithFileSizeLimit(64 << 10, copy));
-  EXPECT_FALSE(InChildWithFileSizeLimit(64 << 10, fresh));
+  EXPECT_TRUE(testsupport::Answered(InChildWithFileSizeLimit(64 << 10, copy), false));
+  EXPECT_TRUE(testsupport::Answered(InChildWithFileSizeLimit(64 << 10, fresh), false));
   EXPECT_EQ(drive.tree.Read("dst/big.bin"), "older");
   EXPECT_EQ(drive.tree.Listing(), "dst/\ndst/big.bin\nsrc/\nsrc/big.bin\n");
-  EXPECT_TRUE(InChildWithFileSizeLimit(4 << 20, copy));  // and with room it goes through
+  // And with room it goes through.
+  EXPECT_TRUE(testsupport::Answered(InChildWithFileSizeLimit(4 << 20, copy), true));
   EXPECT_EQ(drive.tree.Read("dst/big.bin"), std::string(1 << 20, 'n'));
 }
 

@@ -1,10 +1,9 @@
-// The keyboard rule: where the focus lands when each window opens, what Enter and Esc press
-// then, and the rule itself on tables of the test's own.
+// The keyboard rule on tables of the test's own, and the home window's tab order. Each window
+// of the program as it opens is in the navigation table (NavigationTest.cpp).
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ui/Form.h"
@@ -27,31 +26,6 @@ ControlRow Control(const std::string& name, ControlKind kind, int tab, unsigned 
 }
 
 bool Shown(const ControlRow& row) { return (row.flags & ui::kHidden) == 0; }
-
-TEST(Keyboard, EachWindowOpensWithItsFocusAndKeys) {
-  // The control with the first focus, the button Enter presses then, the one Esc presses.
-  const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-      // The banner has tab 0; Enter goes to the default button, "Scan this computer".
-      {ui::kBeginForm, {"Picture1", "Command2", ""}},
-      // The banner again, and no default button: Enter starts nothing.
-      {ui::kLocalScanForm, {"Picture1", "", ""}},
-      // The progress bar takes no focus; Cancel is the cancel button.
-      {ui::kCheckForm, {"Command1", "Command1", "Command1"}},
-      {ui::kScanOptionsForm, {"CheckV3Inventories", "", ""}},
-      // The two labels before it take no focus; a focused button takes Enter.
-      {ui::kOtherForm, {"Command1", "Command1", ""}},
-      {ui::kAboutForm, {"cmdOK", "cmdOK", "cmdOK"}},
-  };
-  for (const auto& [name, keys] : expected) {
-    const std::unique_ptr<ui::Form> form = ui::MakeForm(name);
-    const FormTable& table = form->Table();
-    const std::string focus = ui::Keyboard::FirstFocus(table, Shown);
-    EXPECT_EQ((std::vector<std::string>{focus, ui::Keyboard::EnterPresses(table, focus),
-                                        ui::Keyboard::EscPresses(table)}),
-              keys)
-        << name;
-  }
-}
 
 TEST(Keyboard, TabGoesThroughPictureBoxesButtonsAndBoxesInTabOrder) {
   std::unique_ptr<ui::Form> home = ui::MakeForm(ui::kBeginForm);
@@ -88,6 +62,23 @@ TEST(Keyboard, FocusedButtonTakesEnterElseTheDefaultButton) {
   table.controls[3].flags = 0;
   EXPECT_EQ(ui::Keyboard::EnterPresses(table, "Tick"), "");
   EXPECT_EQ(ui::Keyboard::EscPresses(table), "");
+}
+
+TEST(Keyboard, TabGoesRoundTheAvailableControlsBothWays) {
+  FormTable table;
+  table.controls = {Control("A", ControlKind::CommandButton, 0),
+                    Control("Hidden", ControlKind::CommandButton, 1, ui::kHidden),
+                    Control("Note", ControlKind::Label, 2), Control("B", ControlKind::CheckBox, 3)};
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "A", true, Shown), "B");
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "B", true, Shown), "A");
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "A", false, Shown), "B");
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "B", false, Shown), "A");
+  // From no control: the first, or the last.
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "", true, Shown), "A");
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "", false, Shown), "B");
+  const auto onlyA = [](const ControlRow& row) { return row.name == "A"; };
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "A", true, onlyA), "A");
+  EXPECT_EQ(ui::Keyboard::NextFocus(table, "A", true, [](const ControlRow&) { return false; }), "");
 }
 
 }  // namespace

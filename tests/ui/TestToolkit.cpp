@@ -2,167 +2,221 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "ui/Keyboard.h"
 
 namespace uitest {
 
-TestControl::TestControl(const ui::ControlRow& row)
-    : row_(row), text_(row.text), visible_((row.flags & ui::kHidden) == 0) {}
+// A window drawn by nothing: its controls in memory, whether it is on the screen, and which
+// control has the focus. Each has a number of its own, so a posted activation never reaches
+// a later window of the same name.
+class TestToolkit::Window final : public ui::DrawnWindow {
+ public:
+  Window(TestToolkit& toolkit, const ui::FormTable& table, std::uint64_t number)
+      : toolkit_(toolkit), table_(table), number_(number) {
+    for (const ui::ControlRow& row : table.controls) {
+      auto control = std::make_unique<TestControl>(row);
+      if (row.kind == ui::ControlKind::DriveList) control->Fill(toolkit.drives_, toolkit.selectedDrive_);
+      controls_[row.name] = std::move(control);
+    }
+  }
 
-std::string TestControl::Text() const {
-  if (!IsList()) return text_;
-  return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
-}
+  ui::Control* Find(const std::string& control) override { return Control(control); }
+  bool OnScreen() const override { return shown_; }
+  void Present() override {
+    Show();
+    toolkit_.transcript_.push_back("show " + Name());
+    toolkit_.Activate(*this);
+  }
+  void BringToFront() override { toolkit_.Activate(*this); }
+  void AfterPaint(std::function<void()> work) override {
+    toolkit_.Post([&toolkit = toolkit_, number = number_, work = std::move(work)] {
+      if (toolkit.Numbered(number)) work();
+    });
+  }
+  void Dismiss() override {
+    shown_ = false;
+    dismissed_ = true;
+    // "end" stands for every window that goes with the program.
+    if (!toolkit_.Ended()) toolkit_.transcript_.push_back("unload " + Name());
+  }
 
-void TestControl::SetText(const std::string& text) {
-  if (IsList()) return;  // a drive list's text is its selected entry
-  text_ = text;
-  caret_ = 0;
-}
+  // On the screen; the focus where the keyboard rule puts it the first time, and where it
+  // was when the window is shown again.
+  void Show() {
+    shown_ = true;
+    if (focus.empty())
+      focus = ui::Keyboard::FirstFocus(table_, [this](const ui::ControlRow& row) { return Shown(row); });
+  }
+  bool Shown(const ui::ControlRow& row) const { return Control(row.name)->Visible(); }
+  TestControl* Control(const std::string& name) const {
+    auto it = controls_.find(name);
+    return it == controls_.end() ? nullptr : it->second.get();
+  }
+  const ui::FormTable& Table() const { return table_; }
+  const std::string& Name() const { return table_.name; }
+  std::uint64_t Number() const { return number_; }
+  bool Dismissed() const { return dismissed_; }
 
-void TestControl::SetSelStart(std::size_t position) { caret_ = std::min(position, text_.size()); }
+  std::string focus;
 
-void TestControl::InsertAtCaret(const std::string& text) {
-  text_.insert(caret_, text);
-  caret_ += text.size();
-}
+ private:
+  TestToolkit& toolkit_;
+  const ui::FormTable& table_;
+  const std::uint64_t number_;
+  std::map<std::string, std::unique_ptr<TestControl>> controls_;
+  bool shown_ = false;
+  bool dismissed_ = false;
+};
 
-void TestControl::SetChecked(int state) {
-  if (row_.kind == ui::ControlKind::CheckBox) checked_ = state == 0 ? 0 : 1;
-}
-
-void TestControl::SetListIndex(int index) {
-  if (IsList() && index >= -1 && index < static_cast<int>(items_.size())) listIndex_ = index;
-}
-
-void TestControl::Fill(std::vector<std::string> items, int selected) {
-  items_ = std::move(items);
-  listIndex_ = -1;
-  SetListIndex(selected);
-}
+TestToolkit::TestToolkit(FormMaker makeForm) : WindowManager(std::move(makeForm)) {}
 
 TestToolkit::~TestToolkit() {
   for (const auto& [form, actions] : modalActions_)
     if (!actions.empty())
       ADD_FAILURE() << actions.size() << " action(s) for " << form << " never ran";
+  CloseAll();
 }
 
-// --- what the windows ask of the screen
+// --- what the toolkit draws and runs
 
-ui::Control& TestToolkit::Get(const std::string& form, const std::string& control) {
-  Window* window = LoadIfNeeded(form);
-  if (!window) return scratch_;
-  auto it = window->controls.find(control);
-  if (it == window->controls.end()) {
-    ADD_FAILURE() << form << " has no control " << control;
-    return scratch_;
-  }
-  return *it->second;
+std::unique_ptr<ui::DrawnWindow> TestToolkit::Draw(const ui::FormTable& table) {
+  transcript_.push_back("load " + table.name);
+  return std::make_unique<Window>(*this, table, ++windows_);
 }
 
-void TestToolkit::Show(const std::string& form) {
-  Window* window = LoadIfNeeded(form);
-  if (!window) return;
-  GiveFirstFocus(*window);
-  transcript_.push_back("show " + form);
-  toActivate_.push_back(form);  // activated once the running handler has returned
-}
-
-void TestToolkit::ShowModal(const std::string& form) {
-  Window* window = LoadIfNeeded(form);
-  if (!window) return;
-  GiveFirstFocus(*window);
+void TestToolkit::RunModal(ui::DrawnWindow& drawn) {
+  auto& window = static_cast<Window&>(drawn);
+  const std::string form = window.Name();
+  const std::uint64_t owner = active_;
   transcript_.push_back("modal " + form);
-  modalStack_.push_back(form);
-  // An unloaded window lives on until the outermost handler returns, so `window` stays valid.
-  window->form->OnActivate(*this);
-  while (IsLoaded(form)) {
+  window.Show();
+  Activate(window);
+  // The nested event loop: what is posted runs first (the window's activation among it), then
+  // the user's next action.
+  while (!window.Dismissed()) {
+    RunPosted();
+    if (window.Dismissed()) break;
     auto& actions = modalActions_[form];
     if (!actions.empty()) {
       auto action = std::move(actions.front());
       actions.pop_front();
       action();
-    } else if (!CloseBox(form) && IsLoaded(form)) {
+    } else if (!CloseBox(form) && !window.Dismissed()) {
       ADD_FAILURE() << form << " stays open and nothing the user can do closes it";
       Unload(form);
     }
   }
-  modalStack_.pop_back();
+  if (Window* previous = Numbered(owner)) Activate(*previous);
 }
 
-void TestToolkit::Unload(const std::string& form) {
-  auto it = windows_.find(form);
-  if (it == windows_.end()) return;
-  transcript_.push_back("unload " + form);
-  unloaded_.push_back(std::move(it->second));
-  windows_.erase(it);
+void TestToolkit::Post(std::function<void()> call) { posted_.push_back(std::move(call)); }
+
+void TestToolkit::LeaveEventLoops() { transcript_.push_back("end"); }
+
+void TestToolkit::Missing(const std::string& form, const std::string& control) {
+  if (control.empty())
+    ADD_FAILURE() << "there is no window " << form;
+  else
+    ADD_FAILURE() << form << " has no control " << control;
 }
 
-bool TestToolkit::IsLoaded(const std::string& form) const { return windows_.count(form) != 0; }
+void TestToolkit::Dispatch(const std::function<void()>& work) {
+  ++depth_;
+  work();
+  --depth_;
+  if (depth_ == 0) RunPosted();
+}
 
-void TestToolkit::EndProgram() {
-  transcript_.push_back("end");
-  ended_ = true;
-  for (auto& [name, window] : windows_) unloaded_.push_back(std::move(window));
-  windows_.clear();
+void TestToolkit::RunPosted() {
+  while (!posted_.empty()) {
+    std::function<void()> call = std::move(posted_.front());
+    posted_.pop_front();
+    ++depth_;
+    call();
+    --depth_;
+  }
+}
+
+void TestToolkit::Activate(const Window& window) {
+  active_ = window.Number();
+  Post([this, number = window.Number()] {
+    if (Window* still = Numbered(number)) Events().Activated(*still);
+  });
+}
+
+TestToolkit::Window* TestToolkit::Loaded(const std::string& form) const {
+  return static_cast<Window*>(Drawn(form));
+}
+
+TestToolkit::Window* TestToolkit::Numbered(std::uint64_t number) const {
+  for (ui::DrawnWindow* drawn : AllDrawn())
+    if (static_cast<Window*>(drawn)->Number() == number) return static_cast<Window*>(drawn);
+  return nullptr;
+}
+
+bool TestToolkit::Reachable(const std::string& form) const {
+  return IsLoaded(form) && (ModalStack().empty() || ModalStack().back() == form);
 }
 
 // --- what the user does
 
-void TestToolkit::Start() {
-  started_ = true;
-  Dispatch([&] { Show(ui::kStartForm); });
+void TestToolkit::Start(const std::string& form) {
+  Dispatch([&] { Show(form); });
 }
 
 bool TestToolkit::Click(const std::string& form, const std::string& control) {
   Window* window = Loaded(form);
   if (!window) return false;
-  auto it = window->controls.find(control);
-  if (it == window->controls.end()) {
+  TestControl* button = window->Control(control);
+  if (!button) {
     ADD_FAILURE() << form << " has no control " << control;
     return false;
   }
-  if (it->second->Row().kind != ui::ControlKind::CommandButton) {
+  if (button->Row().kind != ui::ControlKind::CommandButton) {
     ADD_FAILURE() << form << "." << control << " is not a command button";
     return false;
   }
-  if (!Reachable(form) || !it->second->Visible()) return false;
-  ui::Form* handlers = window->form.get();
-  Dispatch([&] { handlers->OnClick(*this, control); });
+  if (!Reachable(form) || !button->Visible()) return false;
+  Dispatch([&] { Events().Clicked(*window, control); });
   return true;
 }
 
 bool TestToolkit::PressEnter(const std::string& form) {
   Window* window = Loaded(form);
-  return window && Press(form, ui::Keyboard::EnterPresses(window->form->Table(), window->focus));
+  return window && Press(form, ui::Keyboard::EnterPresses(window->Table(), window->focus));
 }
 
 bool TestToolkit::PressEscape(const std::string& form) {
   Window* window = Loaded(form);
-  return window && Press(form, ui::Keyboard::EscPresses(window->form->Table()));
+  return window && Press(form, ui::Keyboard::EscPresses(window->Table()));
 }
 
 bool TestToolkit::Press(const std::string& form, const std::string& button) {
   return !button.empty() && Click(form, button);
 }
 
+bool TestToolkit::PressTab(const std::string& form, bool forward) {
+  Window* window = Loaded(form);
+  if (!window || !Reachable(form)) return false;
+  window->focus = ui::Keyboard::NextFocus(window->Table(), window->focus, forward,
+                                          [window](const ui::ControlRow& row) { return window->Shown(row); });
+  return true;
+}
+
 bool TestToolkit::CloseBox(const std::string& form) {
   Window* window = Loaded(form);
-  if (!window || !window->form->Table().closeBox || !Reachable(form)) return false;
+  if (!window || !window->Table().closeBox || !Reachable(form)) return false;
   bool closed = false;
-  ui::Form* handlers = window->form.get();
   Dispatch([&] {
     transcript_.push_back("close " + form);
-    closed = handlers->OnCloseBox(*this);
-    if (closed) Unload(form);
+    Events().CloseBoxPressed(*window);
+    closed = window->Dismissed();
   });
   return closed;
 }
 
 void TestToolkit::Load(const std::string& form) {
-  Dispatch([&] { LoadIfNeeded(form); });
+  Dispatch([&] { WindowManager::Load(form); });
 }
 
 void TestToolkit::WhenModal(const std::string& form, std::function<void()> action) {
@@ -176,88 +230,19 @@ void TestToolkit::SetDrives(std::vector<std::string> entries, int selected) {
 
 // --- what happened
 
-std::vector<std::string> TestToolkit::LoadedForms() const {
-  std::vector<std::string> names;
-  for (const auto& [name, window] : windows_) names.push_back(name);
-  return names;
+bool TestToolkit::Shown(const std::string& form) const {
+  Window* window = Loaded(form);
+  return window && window->OnScreen();
 }
 
 std::string TestToolkit::Focused(const std::string& form) const {
-  auto window = windows_.find(form);
-  return window == windows_.end() ? std::string() : window->second->focus;
+  Window* window = Loaded(form);
+  return window ? window->focus : std::string();
 }
 
 const TestControl* TestToolkit::Find(const std::string& form, const std::string& control) const {
-  auto window = windows_.find(form);
-  if (window == windows_.end()) return nullptr;
-  auto it = window->second->controls.find(control);
-  return it == window->second->controls.end() ? nullptr : it->second.get();
-}
-
-// --- the event loop's part
-
-void TestToolkit::Dispatch(const std::function<void()>& work) {
-  ++depth_;
-  work();
-  --depth_;
-  if (depth_ == 0) AfterEvents();
-}
-
-void TestToolkit::AfterEvents() {
-  while (!toActivate_.empty()) {
-    const std::string form = toActivate_.front();
-    toActivate_.erase(toActivate_.begin());
-    if (Window* window = Loaded(form)) {
-      ++depth_;
-      window->form->OnActivate(*this);
-      --depth_;
-    }
-  }
-  unloaded_.clear();
-  if (started_ && !ended_ && windows_.empty()) {
-    transcript_.push_back("end");
-    ended_ = true;
-  }
-}
-
-TestToolkit::Window* TestToolkit::LoadIfNeeded(const std::string& form) {
-  if (Window* window = Loaded(form)) return window;
-  if (ended_) return nullptr;
-  std::unique_ptr<ui::Form> handlers = ui::MakeForm(form);
-  if (!handlers) {
-    ADD_FAILURE() << "there is no window " << form;
-    return nullptr;
-  }
-  auto window = std::make_unique<Window>();
-  for (const auto& row : handlers->Table().controls) {
-    auto control = std::make_unique<TestControl>(row);
-    if (row.kind == ui::ControlKind::DriveList) control->Fill(drives_, selectedDrive_);
-    window->controls[row.name] = std::move(control);
-  }
-  window->form = std::move(handlers);
-  Window* loaded = window.get();
-  windows_[form] = std::move(window);
-  transcript_.push_back("load " + form);
-  loaded->form->OnLoad(*this);
-  return loaded;
-}
-
-// A window shown again keeps the focus it had.
-void TestToolkit::GiveFirstFocus(Window& window) {
-  if (!window.focus.empty()) return;
-  window.focus = ui::Keyboard::FirstFocus(window.form->Table(), [&](const ui::ControlRow& row) {
-    return window.controls.at(row.name)->Visible();
-  });
-}
-
-TestToolkit::Window* TestToolkit::Loaded(const std::string& form) {
-  auto it = windows_.find(form);
-  return it == windows_.end() ? nullptr : it->second.get();
-}
-
-// A window under a modal one takes no input.
-bool TestToolkit::Reachable(const std::string& form) const {
-  return IsLoaded(form) && (modalStack_.empty() || modalStack_.back() == form);
+  Window* window = Loaded(form);
+  return window ? window->Control(control) : nullptr;
 }
 
 }  // namespace uitest

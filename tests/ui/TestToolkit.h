@@ -1,8 +1,10 @@
 #pragma once
-// A toolkit that draws nothing. It keeps the loaded windows by name, runs their handlers as a
-// user's actions and the event loop would, answers modal windows from a script, and records
-// the navigation as a transcript: "load X", "show X", "modal X", "close X" (close box),
-// "unload X", "end".
+// A toolkit that draws nothing: the window manager's rules (ui/WindowManager.h) over windows
+// that keep their controls in memory, so the tests work the rules that ship. It runs the
+// handlers as a user's actions and the event loop would, answers modal windows from a script,
+// and records the window life as a transcript: "load X", "show X", "modal X", "close X" (close
+// box), "unload X", "end".
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -10,65 +12,19 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
-#include "ui/Toolkit.h"
+#include "TestControl.h"
+#include "ui/WindowManager.h"
 
 namespace uitest {
 
-// A control that holds its state in memory, starting from its table row.
-class TestControl final : public ui::Control {
+class TestToolkit final : public ui::WindowManager {
  public:
-  explicit TestControl(const ui::ControlRow& row);
-
-  const ui::ControlRow& Row() const { return row_; }
-
-  std::string Text() const override;
-  void SetText(const std::string& text) override;
-  std::size_t Length() const override { return text_.size(); }
-  std::size_t SelStart() const override { return caret_; }
-  void SetSelStart(std::size_t position) override;
-  void InsertAtCaret(const std::string& text) override;
-  bool Visible() const override { return visible_; }
-  void SetVisible(bool visible) override { visible_ = visible; }
-  int Checked() const override { return checked_; }
-  void SetChecked(int state) override;
-  std::vector<std::string> Items() const override { return items_; }
-  int ListIndex() const override { return listIndex_; }
-  void SetListIndex(int index) override;
-
-  // A drive list's entries and the selection the platform makes before the load step.
-  void Fill(std::vector<std::string> items, int selected);
-
- private:
-  bool IsList() const { return row_.kind == ui::ControlKind::DriveList; }
-
-  ui::ControlRow row_;
-  std::string text_;
-  std::size_t caret_ = 0;
-  bool visible_ = true;
-  int checked_ = 0;
-  std::vector<std::string> items_;
-  int listIndex_ = -1;
-};
-
-class TestToolkit final : public ui::Toolkit {
- public:
-  TestToolkit() = default;
+  explicit TestToolkit(FormMaker makeForm = ui::MakeForm);
   ~TestToolkit() override;
-  TestToolkit(const TestToolkit&) = delete;
-  TestToolkit& operator=(const TestToolkit&) = delete;
-
-  // --- what the windows ask of the screen
-  ui::Control& Get(const std::string& form, const std::string& control) override;
-  void Show(const std::string& form) override;
-  void ShowModal(const std::string& form) override;
-  void Unload(const std::string& form) override;
-  bool IsLoaded(const std::string& form) const override;
-  void EndProgram() override;
 
   // --- what the user does
-  // Starts the program: shows the start window.
-  void Start();
+  // Starts the program: shows the start window (or the one given).
+  void Start(const std::string& form = ui::kStartForm);
   // Presses a command button. False when the user cannot reach it: its window is not loaded
   // or lies under a modal window, or the button is hidden. An unknown name fails the test.
   bool Click(const std::string& form, const std::string& control);
@@ -77,7 +33,11 @@ class TestToolkit final : public ui::Toolkit {
   // its first focus when it is shown and keeps it.
   bool PressEnter(const std::string& form);
   bool PressEscape(const std::string& form);
-  // The title-bar close box; false when the window has none or refuses to close.
+  // Tab (Shift+Tab when not `forward`): the focus goes where the keyboard rule takes it among
+  // the shown controls; false when the window takes no input.
+  bool PressTab(const std::string& form, bool forward = true);
+  // The title-bar close box; false when the window has none, takes no input or refuses to
+  // close.
   bool CloseBox(const std::string& form);
   // Loads a window without showing it, to reach a state the user cannot (an idle progress
   // window).
@@ -94,45 +54,44 @@ class TestToolkit final : public ui::Toolkit {
   // --- what happened
   const std::vector<std::string>& Transcript() const { return transcript_; }
   void ClearTranscript() { transcript_.clear(); }
-  // Exit was pressed, or the last window closed.
-  bool Ended() const { return ended_; }
-  // The loaded windows, by name.
-  std::vector<std::string> LoadedForms() const;
+  // Whether a loaded window is on the screen.
+  bool Shown(const std::string& form) const;
   // The control of a loaded window that has the focus (empty when none has).
   std::string Focused(const std::string& form) const;
   // A control of a loaded window, or null; unlike Get it never loads anything.
   const TestControl* Find(const std::string& form, const std::string& control) const;
 
  private:
-  struct Window {
-    std::unique_ptr<ui::Form> form;
-    std::map<std::string, std::unique_ptr<TestControl>> controls;
-    std::string focus;
-  };
+  class Window;
+
+  std::unique_ptr<ui::DrawnWindow> Draw(const ui::FormTable& table) override;
+  void RunModal(ui::DrawnWindow& window) override;
+  void Post(std::function<void()> call) override;
+  void LeaveEventLoops() override;
+  void Missing(const std::string& form, const std::string& control) override;
 
   // Every entry from outside (a user's action, the start) runs inside one; when the outermost
-  // returns, as the event loop would: unloaded windows are freed, shown windows activated,
-  // and the program ends when no window is left.
+  // returns, the posted calls run, as the event loop would run them.
   void Dispatch(const std::function<void()>& work);
-  void AfterEvents();
-  Window* LoadIfNeeded(const std::string& form);
-  Window* Loaded(const std::string& form);
+  void RunPosted();
+  Window* Loaded(const std::string& form) const;
+  Window* Numbered(std::uint64_t number) const;
+  // The platform's part: a window that is shown becomes the active window, and a modal
+  // window's owner becomes it again when the modal window has gone; the activation is
+  // reported from the event loop.
+  void Activate(const Window& window);
+  // A window under a modal one takes no input.
   bool Reachable(const std::string& form) const;
-  void GiveFirstFocus(Window& window);
   bool Press(const std::string& form, const std::string& button);
 
-  std::map<std::string, std::unique_ptr<Window>> windows_;
-  std::vector<std::unique_ptr<Window>> unloaded_;  // kept until the running handler returns
-  std::vector<std::string> modalStack_;
-  std::vector<std::string> toActivate_;
+  std::deque<std::function<void()>> posted_;
   std::map<std::string, std::deque<std::function<void()>>> modalActions_;
   std::vector<std::string> drives_;
   int selectedDrive_ = -1;
   std::vector<std::string> transcript_;
+  std::uint64_t windows_ = 0;  // windows drawn so far, which numbers each
+  std::uint64_t active_ = 0;   // the number of the active window
   int depth_ = 0;
-  bool started_ = false;
-  bool ended_ = false;
-  TestControl scratch_{ui::ControlRow{}};
 };
 
 }  // namespace uitest

@@ -9,8 +9,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "ui/Keyboard.h"
 #include "ui/DriveChoice.h"
+#include "ui/Geometry.h"
+#include "ui/Keyboard.h"
 #include "ui/qt/Fonts.h"
 #include "ui/qt/Images.h"
 #include "ui/qt/TextBoxControl.h"
@@ -161,8 +162,8 @@ std::unique_ptr<WidgetControl> DrawControl(const ControlRow& row, QWidget* paren
   QWidget* widget = MakeWidget(row, parent, control);
   widget->setObjectName(QString::fromStdString(row.name));
   widget->setFont(QtFonts::ToQFont(row.font));
-  widget->setGeometry(ui::TwipsToPixels(row.rect.left), ui::TwipsToPixels(row.rect.top),
-                      ui::TwipsToPixels(row.rect.width), ui::TwipsToPixels(row.rect.height));
+  const ui::PixelRect place = ui::ControlPlace(row);
+  widget->setGeometry(place.left, place.top, place.width, place.height);
   widget->setFocusPolicy(ui::Keyboard::TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
   if (!row.toolTip.empty()) widget->setToolTip(QString::fromStdString(row.toolTip));
   // The caption goes through the adapter, which knows how each kind shows text.

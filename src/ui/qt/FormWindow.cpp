@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/Geometry.h"
 #include "ui/Keyboard.h"
 #include "ui/qt/ControlDrawing.h"
 #include "ui/qt/Fonts.h"
@@ -18,31 +19,23 @@
 namespace QtUi {
 namespace {
 
-int Px(int twips) { return ui::TwipsToPixels(twips); }
-
-// A line of the table in pixels. A horizontal or vertical line of width w covers w rows (or
-// columns) from its coordinate down (or right), and its end point is left out, as the
-// original platform draws them.
+// A line of the table, as ui::LineInPixels places it.
 void DrawLine(QPainter& painter, const ui::LineRow& line) {
   const QColor color(line.color.red, line.color.green, line.color.blue);
-  const int x1 = Px(line.x1), y1 = Px(line.y1), x2 = Px(line.x2), y2 = Px(line.y2);
-  const int width = std::max(1, line.widthPixels);
-  if (y1 == y2) {
-    painter.fillRect(QRect(std::min(x1, x2), y1, std::abs(x2 - x1), width), color);
-  } else if (x1 == x2) {
-    painter.fillRect(QRect(x1, std::min(y1, y2), width, std::abs(y2 - y1)), color);
+  const ui::LinePixels pixels = ui::LineInPixels(line);
+  if (pixels.isBand) {
+    painter.fillRect(QRect(pixels.band.left, pixels.band.top, pixels.band.width, pixels.band.height),
+                     color);
   } else {
-    painter.setPen(QPen(color, width));
-    painter.drawLine(x1, y1, x2, y2);
+    painter.setPen(QPen(color, pixels.penWidth));
+    painter.drawLine(pixels.x1, pixels.y1, pixels.x2, pixels.y2);
   }
 }
 
 }  // namespace
 
-FormWindow::FormWindow(std::unique_ptr<ui::Form> logic, WindowEvents& events)
-    : logic_(std::move(logic)), events_(events) {
-  const ui::FormTable& table = logic_->Table();
-  name_ = table.name;
+FormWindow::FormWindow(const ui::FormTable& table, ui::WindowEvents& events)
+    : table_(table), events_(events) {
   SetUpWindow(table);
   DrawControls(table);
   SetTabOrder(table);
@@ -68,7 +61,7 @@ void FormWindow::SetUpWindow(const ui::FormTable& table) {
   setWindowFlags(flags);
   setWindowTitle(QString::fromStdString(table.caption));
   if (table.hasIcon) setWindowIcon(QtImages::AppIcon());
-  setFixedSize(Px(table.clientWidth), Px(table.clientHeight));
+  setFixedSize(ui::TwipsToPixels(table.clientWidth), ui::TwipsToPixels(table.clientHeight));
   setFont(QtFonts::ToQFont(ui::Font{}));
 }
 
@@ -107,7 +100,7 @@ void FormWindow::SetTabOrder(const ui::FormTable& table) {
 
 void FormWindow::GiveFirstFocus() {
   const std::string first =
-      ui::Keyboard::FirstFocus(logic_->Table(), [this](const ui::ControlRow& row) {
+      ui::Keyboard::FirstFocus(table_, [this](const ui::ControlRow& row) {
         QWidget* widget = controls_.at(row.name)->Widget();
         return widget && widget->isVisibleTo(this) && widget->isEnabled();
       });
@@ -123,7 +116,12 @@ std::string FormWindow::FocusedControl() const {
   return {};
 }
 
-void FormWindow::Present(QWidget* owner) {
+void FormWindow::BringToFront() {
+  raise();
+  activateWindow();
+}
+
+void FormWindow::PresentOver(QWidget* owner) {
   // After the load step, which may have shown or hidden controls.
   if (!isVisible()) GiveFirstFocus();
   winId();  // the native window must exist to name its owner and know its frame
@@ -146,7 +144,8 @@ void FormWindow::AfterPaint(std::function<void()> work) {
   // painted again, whole and as it stands, just before: a control changed since the first
   // paint would otherwise wait, unpainted, for an update that comes only after the work.
   auto painted = [this, work = std::move(work)] {
-    if (!dismissed_) repaint();
+    if (dismissed_) return;
+    repaint();
     work();
   };
   if (painted_) {
@@ -163,7 +162,6 @@ void FormWindow::Dismiss() {
   afterPaint_.clear();
   if (modalLoop_) modalLoop_->quit();
   hide();
-  deleteLater();
 }
 
 bool FormWindow::event(QEvent* event) {
@@ -184,9 +182,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
       case Qt::Key_Return:
       case Qt::Key_Enter:
-        return PressIfUsable(ui::Keyboard::EnterPresses(logic_->Table(), FocusedControl()));
+        return PressIfUsable(ui::Keyboard::EnterPresses(table_, FocusedControl()));
       case Qt::Key_Escape:
-        return PressIfUsable(ui::Keyboard::EscPresses(logic_->Table()));
+        return PressIfUsable(ui::Keyboard::EscPresses(table_));
       default:
         break;
     }
@@ -196,14 +194,14 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
   if (dismissed_) return event->accept();
-  // The close box asks the window's logic; the toolkit unloads it when it may close.
+  // The close box asks the window's logic; the window manager unloads it when it may close.
   event->ignore();
   events_.CloseBoxPressed(*this);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  for (const ui::LineRow& line : logic_->Table().lines) DrawLine(painter, line);
+  for (const ui::LineRow& line : table_.lines) DrawLine(painter, line);
   painted_ = true;
   // Queued, so the work starts only once this paint has reached the screen.
   for (auto& work : afterPaint_) QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);

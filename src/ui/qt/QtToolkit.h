@@ -1,24 +1,18 @@
 #pragma once
-// The toolkit drawn with Qt Widgets: keeps the loaded windows by name, runs their handlers,
-// shows them modeless or modally, and ends the program when the last one is gone.
+// The toolkit drawn with Qt Widgets: the window manager's rules (ui/WindowManager.h) over
+// top-level widgets, a modal window's nested QEventLoop, and calls queued to the event loop.
 #include <QObject>
-#include <QPointer>
+#include <QWidget>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
-#include "ui/Form.h"
-#include "ui/Toolkit.h"
-#include "ui/qt/FormWindow.h"
+#include "ui/WindowManager.h"
 
 namespace QtUi {
 
-class QtToolkit final : public QObject, public ui::Toolkit, private WindowEvents {
-  Q_OBJECT
-
+class QtToolkit final : public ui::WindowManager {
  public:
-  using FormMaker = std::function<std::unique_ptr<ui::Form>(const std::string&)>;
   using ProgramEnd = std::function<void()>;
 
   // `makeForm` makes a window's logic by name (ui::MakeForm in the program). `endProgram`
@@ -26,33 +20,21 @@ class QtToolkit final : public QObject, public ui::Toolkit, private WindowEvents
   explicit QtToolkit(FormMaker makeForm, ProgramEnd endProgram = {});
   ~QtToolkit() override;
 
-  ui::Control& Get(const std::string& form, const std::string& control) override;
-  void Show(const std::string& form) override;
-  void ShowModal(const std::string& form) override;
-  void Unload(const std::string& form) override;
-  bool IsLoaded(const std::string& form) const override;
-  void EndProgram() override;
-
   // The top-level widget of a loaded window, or null.
   QWidget* Window(const std::string& form) const;
-  // Whether the program has ended (Exit, or no window left).
-  bool Ended() const { return ended_; }
 
  private:
-  void Activated(FormWindow& window) override;
-  void Clicked(FormWindow& window, const std::string& control) override;
-  void CloseBoxPressed(FormWindow& window) override;
+  std::unique_ptr<ui::DrawnWindow> Draw(const ui::FormTable& table) override;
+  void RunModal(ui::DrawnWindow& window) override;
+  void Post(std::function<void()> call) override;
+  void LeaveEventLoops() override { endProgram_(); }
+  void Missing(const std::string& form, const std::string& control) override;
 
-  FormWindow* Load(const std::string& form);
-  FormWindow* Loaded(const std::string& form) const;
+  // The program's window that is the application's active window, or null.
   QWidget* ActiveProgramWindow() const;
-  void EndWhenNoWindowIsLeft();
 
-  FormMaker makeForm_;
   ProgramEnd endProgram_;
-  std::map<std::string, QPointer<FormWindow>> windows_;
-  std::string lastActive_;  // the window whose activation ran last
-  bool ended_ = false;
+  QObject posts_;  // what Post queues goes with the toolkit
 };
 
 }  // namespace QtUi

@@ -14,9 +14,9 @@ namespace {
 using ui::ControlKind;
 using ui::ControlRow;
 
-// Every control lies in the window itself (Layout.h); WS_CLIPSIBLINGS keeps one that lies
-// under another (the band under the banner, the frame under what it holds) from painting over
-// it. Each is a group of its own, so the dialog manager's arrow keys never move the focus.
+// Every control lies in the window itself (Layout.h says why); WS_CLIPSIBLINGS keeps one that
+// lies under another (the band under the banner, the frame under what it holds) from painting
+// over it. Each is a group of its own, so the dialog manager's arrow keys never move the focus.
 constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS | WS_GROUP;
 
 HWND Make(const char* windowClass, DWORD style, DWORD exStyle, const ControlRow& row, HWND form,

@@ -11,7 +11,7 @@
 namespace Win32Ui {
 
 // Makes the child window for the row in the form window `form`, with the control id `id`,
-// placed in pixels (Layout.h), with its font, tool tip (added to `toolTips`, when there is
+// placed in pixels (ui::ControlPlaceInWindow), with its font, tool tip (added to `toolTips`, when there is
 // one) and initial visibility. Null when the window could not be made.
 std::unique_ptr<WindowControl> DrawControl(const ui::ControlRow& row, HWND form, int id,
                                            const RECT& place, HWND toolTips);

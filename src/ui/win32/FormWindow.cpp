@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
+#include "ui/Geometry.h"
 #include "ui/Keyboard.h"
 #include "ui/win32/ControlDrawing.h"
 #include "ui/win32/Fonts.h"
@@ -17,7 +16,7 @@ constexpr UINT kAfterPaintMessage = WM_APP + 1;
 // A message number no window of the program is ever sent or posted.
 constexpr UINT kNeverPosted = 0xBFFF;
 
-int Px(int twips) { return Pixels(twips, Win32Fonts::ScreenDpi()); }
+int Px(int twips) { return ui::TwipsToPixels(twips, Win32Fonts::ScreenDpi()); }
 
 // Puts on the screen what has been painted so far. GdiFlush hands over the drawing calls that
 // Windows NT batches for a thread. Wine puts a window's paints on the screen only when its
@@ -75,8 +74,8 @@ void RegisterOnce(WNDPROC procedure) {
 
 }  // namespace
 
-FormWindow::FormWindow(std::unique_ptr<ui::Form> logic, WindowEvents& events, HWND hiddenOwner)
-    : logic_(std::move(logic)), events_(events), name_(logic_->Table().name) {
+FormWindow::FormWindow(const ui::FormTable& table, ui::WindowEvents& events, HWND hiddenOwner)
+    : table_(table), events_(events) {
   Create(hiddenOwner);
   if (window_) DrawControls();
 }
@@ -88,7 +87,7 @@ FormWindow::~FormWindow() {
 
 void FormWindow::Create(HWND hiddenOwner) {
   RegisterOnce(Proc);
-  const ui::FormTable& table = logic_->Table();
+  const ui::FormTable& table = table_;
   RECT outer = {0, 0, Px(table.clientWidth), Px(table.clientHeight)};
   AdjustWindowRectEx(&outer, StyleOf(table), FALSE, ExStyleOf(table));
   window_ = CreateWindowExA(ExStyleOf(table), kFormClass, table.caption.c_str(), StyleOf(table),
@@ -109,11 +108,11 @@ void FormWindow::Create(HWND hiddenOwner) {
 }
 
 void FormWindow::DrawControls() {
-  const ui::FormTable& table = logic_->Table();
+  const ui::FormTable& table = table_;
   const int dpi = Win32Fonts::ScreenDpi();
   for (std::size_t i = 0; i < table.controls.size(); ++i) {
     const ui::ControlRow& row = table.controls[i];
-    const PixelRect rect = ControlRect(table, row, dpi);
+    const ui::PixelRect rect = ui::ControlPlaceInWindow(table, row, dpi);
     const RECT place = {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
     auto control = DrawControl(row, window_, kFirstControlId + static_cast<int>(i), place, toolTips_);
     if (control) {
@@ -127,7 +126,7 @@ void FormWindow::DrawControls() {
 }
 
 ui::Control* FormWindow::Find(const std::string& control) {
-  const ui::FormTable& table = logic_->Table();
+  const ui::FormTable& table = table_;
   for (std::size_t i = 0; i < table.controls.size(); ++i)
     if (table.controls[i].name == control) return controls_[i].get();
   return nullptr;
@@ -136,12 +135,12 @@ ui::Control* FormWindow::Find(const std::string& control) {
 const ui::ControlRow* FormWindow::RowOf(HWND child) const {
   if (!child || GetParent(child) != window_) return nullptr;
   const int index = GetDlgCtrlID(child) - kFirstControlId;
-  const auto& rows = logic_->Table().controls;
+  const auto& rows = table_.controls;
   return index >= 0 && index < static_cast<int>(rows.size()) ? &rows[index] : nullptr;
 }
 
 HWND FormWindow::ChildOf(const std::string& control) const {
-  const auto& rows = logic_->Table().controls;
+  const auto& rows = table_.controls;
   for (std::size_t i = 0; i < rows.size(); ++i)
     if (rows[i].name == control && controls_[i]) return controls_[i]->Handle();
   return nullptr;
@@ -152,7 +151,7 @@ bool FormWindow::Usable(HWND child) const {
 }
 
 HWND FormWindow::FirstFocus() const {
-  return ChildOf(ui::Keyboard::FirstFocus(logic_->Table(), [this](const ui::ControlRow& row) {
+  return ChildOf(ui::Keyboard::FirstFocus(table_, [this](const ui::ControlRow& row) {
     return Usable(ChildOf(row.name));
   }));
 }
@@ -225,20 +224,11 @@ bool FormWindow::PreTranslate(const MSG& message) {
 }
 
 void FormWindow::MoveFocus(bool forward) {
-  const std::vector<const ui::ControlRow*> order = ui::Keyboard::TabOrder(logic_->Table());
-  if (order.empty()) return;
-  const std::string focused = FocusedControl();
-  const int count = static_cast<int>(order.size());
-  int at = forward ? -1 : count;
-  for (int i = 0; i < count; ++i)
-    if (order[i]->name == focused) at = i;
-  for (int step = 1; step <= count; ++step) {
-    const int next = ((at + (forward ? step : -step)) % count + count) % count;
-    if (HWND child = ChildOf(order[next]->name); Usable(child)) {
-      SetFocus(child);
-      return;
-    }
-  }
+  const std::string next = ui::Keyboard::NextFocus(table_, FocusedControl(), forward,
+                                                   [this](const ui::ControlRow& row) {
+                                                     return Usable(ChildOf(row.name));
+                                                   });
+  if (HWND child = ChildOf(next)) SetFocus(child);
 }
 
 void FormWindow::PressIfUsable(const std::string& control) {
@@ -252,10 +242,10 @@ void FormWindow::Command(int id, int code) {
   if (dismissed_) return;
   // The dialog manager sends Enter and Esc as IDOK and IDCANCEL, whatever has the focus (an
   // ordinary button included): they go where the keyboard rule says.
-  if (id == IDOK) return PressIfUsable(ui::Keyboard::EnterPresses(logic_->Table(), FocusedControl()));
-  if (id == IDCANCEL) return PressIfUsable(ui::Keyboard::EscPresses(logic_->Table()));
+  if (id == IDOK) return PressIfUsable(ui::Keyboard::EnterPresses(table_, FocusedControl()));
+  if (id == IDCANCEL) return PressIfUsable(ui::Keyboard::EscPresses(table_));
   if (code != BN_CLICKED) return;
-  const auto& rows = logic_->Table().controls;
+  const auto& rows = table_.controls;
   const int index = id - kFirstControlId;
   if (index >= 0 && index < static_cast<int>(rows.size())) PressIfUsable(rows[index].name);
 }
@@ -282,21 +272,18 @@ LRESULT FormWindow::Colors(HWND child, HDC dc) {
 void FormWindow::PaintLines() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window_, &paint);
-  for (const ui::LineRow& line : logic_->Table().lines) {
-    // A horizontal or vertical line of width w covers w rows (or columns) from its
-    // coordinate on; its end point is left out.
-    const int x1 = Px(line.x1), y1 = Px(line.y1), x2 = Px(line.x2), y2 = Px(line.y2);
-    const int width = std::max(1, line.widthPixels);
-    const HBRUSH brush = BrushFor(ToColorRef(line.color));
-    if (y1 == y2 || x1 == x2) {
-      RECT band = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-      (y1 == y2 ? band.bottom : band.right) += width;
-      FillRect(dc, &band, brush);
+  for (const ui::LineRow& line : table_.lines) {
+    // As ui::LineInPixels places it.
+    const ui::LinePixels pixels = ui::LineInPixels(line, Win32Fonts::ScreenDpi());
+    if (pixels.isBand) {
+      const RECT band = {pixels.band.left, pixels.band.top, pixels.band.left + pixels.band.width,
+                         pixels.band.top + pixels.band.height};
+      FillRect(dc, &band, BrushFor(ToColorRef(line.color)));
     } else {
-      const HPEN pen = CreatePen(PS_SOLID, width, ToColorRef(line.color));
+      const HPEN pen = CreatePen(PS_SOLID, pixels.penWidth, ToColorRef(line.color));
       const HGDIOBJ old = SelectObject(dc, pen);
-      MoveToEx(dc, x1, y1, nullptr);
-      LineTo(dc, x2, y2);
+      MoveToEx(dc, pixels.x1, pixels.y1, nullptr);
+      LineTo(dc, pixels.x2, pixels.y2);
       SelectObject(dc, old);
       DeleteObject(pen);
     }

@@ -1,7 +1,7 @@
 #pragma once
-// One loaded window: its table drawn as a top-level Win32 window of child controls, owning
-// the window's logic. What the user does to it (activation, a button, Enter or Esc, the close
-// box) is passed on to the toolkit, which runs the handlers.
+// One loaded window: its table drawn as a top-level Win32 window of child controls. What the
+// user does to it (activation, a button, Enter or Esc, the close box) is passed on to the
+// window manager, which runs the handlers.
 #include <windows.h>
 
 #include <functional>
@@ -10,54 +10,38 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
+#include "ui/DrawnWindow.h"
+#include "ui/FormTable.h"
 #include "ui/win32/Win32Controls.h"
 
 namespace Win32Ui {
 
-class FormWindow;
-
-// The toolkit's side of a window's events.
-class WindowEvents {
+class FormWindow final : public ui::DrawnWindow {
  public:
-  virtual ~WindowEvents() = default;
-  virtual void Activated(FormWindow& window) = 0;
-  virtual void Clicked(FormWindow& window, const std::string& control) = 0;
-  virtual void CloseBoxPressed(FormWindow& window) = 0;
-};
-
-class FormWindow {
- public:
-  // `hiddenOwner` owns the windows the table keeps out of the task bar (a window with an
-  // owner gets no button there).
-  FormWindow(std::unique_ptr<ui::Form> logic, WindowEvents& events, HWND hiddenOwner);
-  ~FormWindow();
+  // `table` outlives the window (the window manager owns both). `hiddenOwner` owns the
+  // windows the table keeps out of the task bar (a window with an owner gets no button there).
+  FormWindow(const ui::FormTable& table, ui::WindowEvents& events, HWND hiddenOwner);
+  ~FormWindow() override;
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
   // False when the native window could not be made.
   bool Made() const { return window_ != nullptr; }
-  const std::string& Name() const { return name_; }
-  ui::Form& Logic() { return *logic_; }
   HWND Handle() const { return window_; }
-  // A control by name, or null.
-  ui::Control* Find(const std::string& control);
 
-  // Centres the window on the screen, gives the first focus (the first time), shows and
-  // activates it.
-  void Present();
+  ui::Control* Find(const std::string& control) override;
+  bool OnScreen() const override { return window_ && IsWindowVisible(window_); }
+  void Present() override;
+  void BringToFront() override { SetForegroundWindow(window_); }
+  // Runs `work` from the message loop once the window and its controls have been painted.
+  void AfterPaint(std::function<void()> work) override;
+  // Destroys the native window for good.
+  void Dismiss() override;
+  bool Dismissed() const { return dismissed_; }
+
   // While shown modally: the windows the showing disabled, and the window to hand the
   // activation back to; both are put back when this window goes.
   void SetModal(std::vector<HWND> disabled, HWND owner);
-  // Runs `work` from the message loop once the window and its controls have been painted.
-  void AfterPaint(std::function<void()> work);
-  // Destroys the native window for good; the object lives on while a handler holds it.
-  void Dismiss();
-  bool Dismissed() const { return dismissed_; }
-  // Held while a handler of this window, or a modal showing of it, runs.
-  void Hold() { ++holds_; }
-  void Release() { --holds_; }
-  bool Held() const { return holds_ > 0; }
 
   // Keys the window takes before the dialog manager sees them: Tab and Shift+Tab, which
   // follow the table's tab order, whatever holds a control. True when taken.
@@ -83,9 +67,8 @@ class FormWindow {
   void PaintLines();
   void RunAfterPaint();
 
-  std::unique_ptr<ui::Form> logic_;
-  WindowEvents& events_;
-  std::string name_;
+  const ui::FormTable& table_;
+  ui::WindowEvents& events_;
   HWND window_ = nullptr;
   HWND toolTips_ = nullptr;
   std::vector<std::unique_ptr<WindowControl>> controls_;  // by table row; null when not made
@@ -94,7 +77,6 @@ class FormWindow {
   std::vector<HWND> disabledWhileModal_;
   HWND modalOwner_ = nullptr;
   std::vector<std::function<void()>> afterPaint_;
-  int holds_ = 0;
   bool dismissed_ = false;
 };
 

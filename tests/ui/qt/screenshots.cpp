@@ -10,24 +10,13 @@
 #include <cstdio>
 
 #include "QtTestSupport.h"
+#include "support/StillForms.h"
 #include "system/UserDialogs.h"
 #include "ui/Form.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtToolkit.h"
 
 namespace {
-
-// A program window that only shows itself: its load step runs, but activation and clicks do
-// nothing, so the progress window can be pictured without its scan.
-class StillForm final : public ui::Form {
- public:
-  explicit StillForm(std::unique_ptr<ui::Form> inner) : inner_(std::move(inner)) {}
-  const ui::FormTable& Table() const override { return inner_->Table(); }
-  void OnLoad(ui::Toolkit& tk) override { inner_->OnLoad(tk); }
-
- private:
-  std::unique_ptr<ui::Form> inner_;
-};
 
 bool Save(QWidget* window, const QString& folder, const QString& name) {
   if (!window) return false;
@@ -86,13 +75,8 @@ int main(int argc, char** argv) {
       UserDialogs::Question::FolderToScan);
   program.Unload("OTHER_FRM");
 
-  // The modal windows, shown still.
-  QtUi::QtToolkit still(
-      [](const std::string& name) -> std::unique_ptr<ui::Form> {
-        auto form = ui::MakeForm(name);
-        return form ? std::make_unique<StillForm>(std::move(form)) : nullptr;
-      },
-      [] {});
+  // The modal windows, shown still: the progress window without its scan.
+  QtUi::QtToolkit still(testsupport::StillForms(), [] {});
   const std::pair<const char*, const char*> modals[] = {
       {"CHECK_FRM", "progress"}, {"SCAN_OPTIONS", "scan-options"}, {"ABOUT_FRM", "about"}};
   for (const auto& [form, picture] : modals) {

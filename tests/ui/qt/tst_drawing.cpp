@@ -16,13 +16,14 @@
 #include <QTextLayout>
 
 #include "QtTestSupport.h"
-#include "ScriptedForm.h"
+#include "support/ScriptedForm.h"
 #include "support/WindowsMachine.h"
 #include "ui/DriveChoice.h"
 #include "ui/qt/Images.h"
+#include "ui/qt/QtToolkit.h"
 
 using qttest::ControlOf;
-using qttest::Row;
+using testsupport::Row;
 using qttest::WorkingFolder;
 using ui::ControlKind;
 
@@ -68,18 +69,18 @@ class DrawingTest : public QObject {
   // A window of the test's own, drawn from `controls`, loaded but not shown.
   QWidget* Draw(std::vector<ui::ControlRow> controls);
 
-  std::unique_ptr<qttest::FormBook> book_ = std::make_unique<qttest::FormBook>();
+  std::unique_ptr<testsupport::FormBook> book_ = std::make_unique<testsupport::FormBook>();
   std::unique_ptr<QtUi::QtToolkit> tk_;
 };
 
 void DrawingTest::cleanup() {
   tk_.reset();
-  book_ = std::make_unique<qttest::FormBook>();
+  book_ = std::make_unique<testsupport::FormBook>();
   QCOMPARE(qttest::LeftoverWindows(), QStringList());
 }
 
 QWidget* DrawingTest::Draw(std::vector<ui::ControlRow> controls) {
-  book_->Add("SAMPLE", [controls](qttest::ScriptedForm& f) {
+  book_->Add("SAMPLE", [controls](testsupport::ScriptedForm& f) {
     for (const auto& control : controls) f.table.controls.push_back(control);
   });
   tk_ = std::make_unique<QtUi::QtToolkit>(book_->Maker(), [] {});
@@ -400,7 +401,7 @@ void DrawingTest::driveListStartsAtTheCurrentFolder() {
     QCOMPARE(list->currentIndex(), 1);
     QCOMPARE(tk_->Get("SAMPLE", "Drives").Text(), "t: [" + machine.tree.Path("d") + "]");
     tk_.reset();
-    book_ = std::make_unique<qttest::FormBook>();
+    book_ = std::make_unique<testsupport::FormBook>();
   }
   WorkingFolder outside("/");
   QWidget* window = Draw({Row("Drives", ControlKind::DriveList, {0, 0, 3615, 315})});

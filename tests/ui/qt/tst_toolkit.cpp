@@ -15,11 +15,12 @@
 
 #include "ModalScript.h"
 #include "QtTestSupport.h"
-#include "ScriptedForm.h"
+#include "support/ScriptedForm.h"
+#include "ui/qt/QtToolkit.h"
 #include "ui/qt/QtDialogs.h"
 
-using qttest::Chain;
-using qttest::ScriptedForm;
+using testsupport::Chain;
+using testsupport::ScriptedForm;
 using Log = std::vector<std::string>;
 
 namespace {
@@ -75,13 +76,13 @@ class ToolkitTest : public QObject {
   // Shows a window and waits until it is active and its activation has run.
   QWidget* Open(const std::string& name);
 
-  std::unique_ptr<qttest::FormBook> book_;
+  std::unique_ptr<testsupport::FormBook> book_;
   std::unique_ptr<QtUi::QtToolkit> tk_;
   bool ended_ = false;
 };
 
 void ToolkitTest::init() {
-  book_ = std::make_unique<qttest::FormBook>();
+  book_ = std::make_unique<testsupport::FormBook>();
   ended_ = false;
   tk_ = std::make_unique<QtUi::QtToolkit>(book_->Maker(), [this] { ended_ = true; });
 }
@@ -106,7 +107,7 @@ QWidget* ToolkitTest::Open(const std::string& name) {
 void ToolkitTest::loadStepRunsBeforeTheWindowIsShownAndOnEveryLoad() {
   bool shownDuringLoad = true;
   book_->Add("A", [&](ScriptedForm& f) {
-    f.table.controls.push_back(qttest::Row("Caption", ui::ControlKind::Label, {120, 600, 3000, 255}));
+    f.table.controls.push_back(testsupport::Row("Caption", ui::ControlKind::Label, {120, 600, 3000, 255}));
     f.load = Chain(f.load, [&](ui::Toolkit& tk) {
       shownDuringLoad = tk_->Window("A")->isVisible();
       QCOMPARE(tk.Get("A", "Caption").Text(), std::string());
@@ -327,11 +328,11 @@ void ToolkitTest::endProgramEndsAtOnce() {
 void ToolkitTest::enterAndEscPressTheDefaultAndCancelButtons() {
   book_->Add("A", [](ScriptedForm& f) {
     f.table.controls[0].flags |= ui::kDefault;
-    auto cancel = qttest::Row("Stop", ui::ControlKind::CommandButton, {1500, 120, 1200, 375},
+    auto cancel = testsupport::Row("Stop", ui::ControlKind::CommandButton, {1500, 120, 1200, 375},
                               ui::kCancel, 2);
     cancel.text = "Stop";
     f.table.controls.push_back(cancel);
-    auto box = qttest::Row("Tick", ui::ControlKind::CheckBox, {120, 900, 3000, 255}, 0, 1);
+    auto box = testsupport::Row("Tick", ui::ControlKind::CheckBox, {120, 900, 3000, 255}, 0, 1);
     box.text = "Tick";
     f.table.controls.push_back(box);
   });

@@ -1,5 +1,6 @@
-// The program's windows drawn with Qt and worked as a user works them: the navigation table,
-// Enter and Esc, the about window, the scan options dialog, the local scan and its console.
+// The program's windows drawn with Qt and worked as a user works them: Exit, the about window,
+// the scan options dialog, the local scan and its console. The navigation and keyboard table
+// is tst_navigation's.
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -21,11 +22,6 @@ using qttest::ProgramFixture;
 
 namespace {
 
-// A modal window's button, pressed by the script.
-std::function<void(QWidget*)> Press(const char* button) {
-  return [button](QWidget* window) { qttest::ClickButton(window, button); };
-}
-
 // The console's lines with each time stamp shown as "<t>".
 QStringList ConsoleLines(const ProgramFixture& p) {
   QStringList lines;
@@ -37,23 +33,6 @@ QStringList ConsoleLines(const ProgramFixture& p) {
 
 const QString kStarted = QStringLiteral("<t> - A new scan has been started.");
 
-// A program window whose load step runs but whose activation does nothing and whose buttons
-// only note that they were pressed.
-class PressRecorder final : public ui::Form {
- public:
-  PressRecorder(std::unique_ptr<ui::Form> inner, QStringList& pressed)
-      : inner_(std::move(inner)), pressed_(pressed) {}
-  const ui::FormTable& Table() const override { return inner_->Table(); }
-  void OnLoad(ui::Toolkit& tk) override { inner_->OnLoad(tk); }
-  void OnClick(ui::Toolkit&, const std::string& control) override {
-    pressed_ << QString::fromStdString(control);
-  }
-
- private:
-  std::unique_ptr<ui::Form> inner_;
-  QStringList& pressed_;
-};
-
 }  // namespace
 
 class WindowsTest : public QObject {
@@ -61,13 +40,7 @@ class WindowsTest : public QObject {
 
  private slots:
   void cleanup();
-  void navigationTable();
-  void closeBoxOfAnyMainWindowEndsTheProgram_data();
-  void closeBoxOfAnyMainWindowEndsTheProgram();
-  void exitEndsTheProgram();
-  void focusEnterAndEscRightAfterOpening_data();
-  void focusEnterAndEscRightAfterOpening();
-  void enterOnTheHomeWindowOpensTheLocalScan();
+  void exitEndsTheProgramAtOnce();
   void aboutWindowShowsTheVersionAndClosesOnEsc();
   void optionsDialogRefusesNothingChosen();
   void optionsDialogCancelAndCloseBoxChangeNothing();
@@ -78,137 +51,12 @@ class WindowsTest : public QObject {
 
 void WindowsTest::cleanup() { QCOMPARE(qttest::LeftoverWindows(), QStringList()); }
 
-void WindowsTest::navigationTable() {
-  ProgramFixture p;
-  QVERIFY(p.Start());
-  QCOMPARE(p.Loaded(), QStringList{"BEGIN_FRM"});
-
-  QVERIFY(p.Click("BEGIN_FRM", "Command2"));  // Scan this computer
-  QCOMPARE(p.Loaded(), QStringList{"LOCALSCAN_FRM"});
-  QVERIFY(p.Window("LOCALSCAN_FRM")->isVisible());
-  QVERIFY(p.Click("LOCALSCAN_FRM", "Command4"));  // Menu
-  QCOMPARE(p.Loaded(), QStringList{"BEGIN_FRM"});
-  QVERIFY(p.Click("BEGIN_FRM", "Command3"));  // Scan other hard drives or directories
-  QCOMPARE(p.Loaded(), QStringList{"OTHER_FRM"});
-  QVERIFY(p.Click("OTHER_FRM", "Command3"));  // Home Menu
-  QCOMPARE(p.Loaded(), QStringList{"BEGIN_FRM"});
-  QVERIFY(!p.ended);
-
-  // "?" on each main window shows the about window modally over it.
-  const std::vector<std::pair<const char*, const char*>> abouts = {
-      {"BEGIN_FRM", "Command1"}, {"LOCALSCAN_FRM", "Command1"}, {"OTHER_FRM", "Command4"}};
-  for (const auto& [form, button] : abouts) {
-    if (!p.toolkit->IsLoaded(form)) {
-      p.toolkit->Unload(p.Loaded().first().toStdString());
-      p.toolkit->Show(form);
-    }
-    QStringList whileOpen;
-    ModalScript script;
-    script.On("ABOUT_FRM", [&](QWidget* about) {
-      whileOpen = p.Loaded();
-      qttest::ClickButton(about, "cmdOK");
-    });
-    QVERIFY(p.Click(form, button));
-    QCOMPARE(script.Pending(), 0);
-    QCOMPARE(whileOpen, (QStringList{"ABOUT_FRM", form}));
-    QCOMPARE(p.Loaded(), QStringList{form});
-  }
-
-  // The local scan window's two modal windows.
-  QVERIFY(p.Click("OTHER_FRM", "Command3"));
-  QVERIFY(p.Click("BEGIN_FRM", "Command2"));
-  {
-    ModalScript script;
-    script.On("SCAN_OPTIONS", Press("Command2"));
-    QVERIFY(p.Click("LOCALSCAN_FRM", "Command3"));
-    QCOMPARE(script.Pending(), 0);
-  }
-  QVERIFY(p.Click("LOCALSCAN_FRM", "ScanButton"));  // the progress window runs and closes
-  QCOMPARE(p.Loaded(), QStringList{"LOCALSCAN_FRM"});
-  QVERIFY(ConsoleLines(p).size() > 1);
-  QVERIFY(!p.ended);
-}
-
-void WindowsTest::closeBoxOfAnyMainWindowEndsTheProgram_data() {
-  QTest::addColumn<QString>("button");  // the home window's button that leads there
-  QTest::addColumn<QString>("form");
-  QTest::newRow("home") << "" << "BEGIN_FRM";
-  QTest::newRow("local scan") << "Command2" << "LOCALSCAN_FRM";
-  QTest::newRow("other drives") << "Command3" << "OTHER_FRM";
-}
-
-void WindowsTest::closeBoxOfAnyMainWindowEndsTheProgram() {
-  QFETCH(QString, button);
-  QFETCH(QString, form);
-  ProgramFixture p;
-  QVERIFY(p.Start());
-  if (!button.isEmpty()) QVERIFY(p.Click("BEGIN_FRM", button.toLatin1().constData()));
-  QWidget* window = p.Window(form.toLatin1().constData());
-  QVERIFY(window);
-  window->close();
-  qttest::Settle();
-  QVERIFY(p.ended);
-  QCOMPARE(p.Loaded(), QStringList());
-}
-
-void WindowsTest::exitEndsTheProgram() {
+void WindowsTest::exitEndsTheProgramAtOnce() {
   ProgramFixture p;
   QVERIFY(p.Start());
   QVERIFY(qttest::ClickButton(p.Window("BEGIN_FRM"), "Command4"));
   QVERIFY(p.ended);  // at once, with no question
   QCOMPARE(p.Loaded(), QStringList());
-}
-
-void WindowsTest::focusEnterAndEscRightAfterOpening_data() {
-  QTest::addColumn<QString>("form");
-  QTest::addColumn<QString>("focus");
-  QTest::addColumn<QStringList>("pressed");  // by Enter, then by Esc
-  QTest::newRow("home") << "BEGIN_FRM" << "Picture1" << QStringList{"Command2"};
-  QTest::newRow("local scan") << "LOCALSCAN_FRM" << "Picture1" << QStringList{};
-  QTest::newRow("progress") << "CHECK_FRM" << "Command1" << QStringList{"Command1", "Command1"};
-  QTest::newRow("options") << "SCAN_OPTIONS" << "CheckV3Inventories" << QStringList{};
-  QTest::newRow("other drives") << "OTHER_FRM" << "Command1" << QStringList{"Command1"};
-  QTest::newRow("about") << "ABOUT_FRM" << "cmdOK" << QStringList{"cmdOK", "cmdOK"};
-}
-
-void WindowsTest::focusEnterAndEscRightAfterOpening() {
-  QFETCH(QString, form);
-  QFETCH(QString, focus);
-  QFETCH(QStringList, pressed);
-  testsupport::WindowsMachine machine;
-  QStringList presses;
-  QtUi::QtToolkit tk(
-      [&](const std::string& name) -> std::unique_ptr<ui::Form> {
-        return std::make_unique<PressRecorder>(ui::MakeForm(name), presses);
-      },
-      [] {});
-  tk.Show(form.toStdString());
-  QWidget* window = tk.Window(form.toStdString());
-  QVERIFY(window && QTest::qWaitForWindowActive(window));
-  QVERIFY(window->focusWidget());
-  QCOMPARE(window->focusWidget()->objectName(), focus);
-  qttest::PressKey(window, Qt::Key_Return);
-  qttest::PressKey(window, Qt::Key_Escape);
-  QCOMPARE(presses, pressed);
-  tk.Unload(form.toStdString());
-}
-
-void WindowsTest::enterOnTheHomeWindowOpensTheLocalScan() {
-  ProgramFixture p;
-  QWidget* home = p.Start();
-  QVERIFY(home);
-  qttest::PressKey(home, Qt::Key_Return);
-  qttest::Settle();
-  QCOMPARE(p.Loaded(), QStringList{"LOCALSCAN_FRM"});
-  QVERIFY(!p.ended);
-  // A second Enter, on the local scan window, starts no scan.
-  QWidget* local = p.Window("LOCALSCAN_FRM");
-  QVERIFY(QTest::qWaitForWindowActive(local));
-  qttest::PressKey(local, Qt::Key_Return);
-  qttest::Settle();
-  QCOMPARE(p.Loaded(), QStringList{"LOCALSCAN_FRM"});
-  QCOMPARE(p.Text("LOCALSCAN_FRM", "ScanConsole"), std::string());
-  QVERIFY(!p.machine.tree.Exists("c/CVL_SAVE"));
 }
 
 void WindowsTest::aboutWindowShowsTheVersionAndClosesOnEsc() {

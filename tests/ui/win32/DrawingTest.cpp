@@ -12,6 +12,7 @@
 #include "ProgramTest.h"
 #include "TestToolkit.h"
 #include "ui/FormNames.h"
+#include "ui/Geometry.h"
 #include "ui/win32/Fonts.h"
 #include "ui/win32/Layout.h"
 
@@ -59,8 +60,7 @@ TEST_P(Drawing, TheWindowIsItsTable) {
   uitest::TestToolkit model;
   model.Load(name);
 
-  PressLog presses;
-  ProgramRun program(StillForms(presses), name);
+  ProgramRun program(testsupport::StillForms(), name);
   const HWND form = program.Form(name);
   ASSERT_NE(form, nullptr) << "no window captioned \"" << table.caption << "\"";
 
@@ -91,7 +91,7 @@ TEST_P(Drawing, TheWindowIsItsTable) {
     SCOPED_TRACE(name + "." + row.name);
     const HWND control = program.Control(name, row.name);
     ASSERT_NE(control, nullptr);
-    const Win32Ui::PixelRect want = Win32Ui::ControlRect(table, row, dpi);
+    const ui::PixelRect want = ui::ControlPlaceInWindow(table, row, dpi);
     const RECT place = PlaceOf(control);
     EXPECT_EQ(place.left, want.left);
     EXPECT_EQ(place.top, want.top);

@@ -16,28 +16,15 @@
 #include <vector>
 
 #include "support/Pictures.h"
+#include "support/StillForms.h"
 #include "ui/Form.h"
 
 namespace wintest {
 
-using FormMaker = std::function<std::unique_ptr<ui::Form>(const std::string&)>;
+using testsupport::FormMaker;
 
 // The table of a window of the program, by name.
 const ui::FormTable& TableOf(const std::string& form);
-
-// Windows whose load step runs but which do nothing on activation, and whose buttons only
-// note that they were pressed (in `presses`, which may be read from any thread): a progress
-// window without its scan, every window's keys without their effects.
-class PressLog {
- public:
-  void Add(const std::string& press);
-  std::vector<std::string> Take();
-
- private:
-  std::mutex mutex_;
-  std::vector<std::string> presses_;
-};
-FormMaker StillForms(PressLog& presses);
 
 class ProgramRun {
  public:

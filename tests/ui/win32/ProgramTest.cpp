@@ -1,8 +1,8 @@
 #include "ProgramTest.h"
 
 #include "scan/ScanOptions.h"
+#include "ui/Geometry.h"
 #include "ui/win32/Fonts.h"
-#include "ui/win32/Layout.h"
 
 namespace wintest {
 
@@ -10,6 +10,6 @@ ProgramTest::ProgramTest() { tree.Folder("c/WINDOWS"); }
 
 ProgramTest::~ProgramTest() { ScanOptions::ResetAll(); }
 
-int ProgramTest::Px(int twips) { return Win32Ui::Pixels(twips, Win32Fonts::ScreenDpi()); }
+int ProgramTest::Px(int twips) { return ui::TwipsToPixels(twips, Win32Fonts::ScreenDpi()); }
 
 }  // namespace wintest

@@ -66,8 +66,7 @@ TEST_F(ProgramTest, TheProgressWindowIsPaintedWholeWhileTheScanRuns) {
   // The window at rest, its activation doing nothing, once everything has been painted.
   testsupport::Pixels still;
   {
-    PressLog presses;
-    ProgramRun idle(StillForms(presses), ui::kCheckForm);
+    ProgramRun idle(testsupport::StillForms(), ui::kCheckForm);
     Sleep(500);
     ASSERT_NE(idle.Form(ui::kCheckForm), nullptr);
     still = ClientPixels(idle.Form(ui::kCheckForm));

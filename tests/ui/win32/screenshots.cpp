@@ -147,8 +147,7 @@ int main(int argc, char** argv) {
   }
   {
     // The progress window, shown still: with its scan it would be gone at once.
-    wintest::PressLog presses;
-    ProgramRun still(wintest::StillForms(presses), ui::kCheckForm);
+    ProgramRun still(testsupport::StillForms(), ui::kCheckForm);
     ok &= Capture(still.Form(ui::kCheckForm), prefix + "progress.bmp");
   }
   return ok ? 0 : 1;

@@ -1,6 +1,6 @@
-#include "ScriptedForm.h"
+#include "support/ScriptedForm.h"
 
-namespace qttest {
+namespace testsupport {
 
 ui::ControlRow Row(const std::string& name, ui::ControlKind kind, ui::Rect rect, unsigned flags,
                     int tabIndex) {
@@ -15,7 +15,7 @@ ui::ControlRow Row(const std::string& name, ui::ControlKind kind, ui::Rect rect,
 
 void FormBook::Add(const std::string& name, Recipe recipe) { recipes_[name] = std::move(recipe); }
 
-QtUi::QtToolkit::FormMaker FormBook::Maker() {
+ui::FormMaker FormBook::Maker() {
   return [this](const std::string& name) -> std::unique_ptr<ui::Form> {
     auto it = recipes_.find(name);
     if (it == recipes_.end()) return nullptr;
@@ -42,4 +42,4 @@ QtUi::QtToolkit::FormMaker FormBook::Maker() {
   };
 }
 
-}  // namespace qttest
+}  // namespace testsupport

@@ -8,9 +8,8 @@
 #include <vector>
 
 #include "ui/Form.h"
-#include "ui/qt/QtToolkit.h"
 
-namespace qttest {
+namespace testsupport {
 
 struct ScriptedForm final : ui::Form {
   ui::FormTable table;
@@ -39,7 +38,7 @@ class FormBook {
   using Recipe = std::function<void(ScriptedForm&)>;
   // A window named `name`, 300 x 200 pixels, with a command button "OK"; `recipe` adds to it.
   void Add(const std::string& name, Recipe recipe = {});
-  QtUi::QtToolkit::FormMaker Maker();
+  ui::FormMaker Maker();
 
   std::vector<std::string> log;
 
@@ -61,4 +60,4 @@ auto Chain(First first, Then then) {
 ui::ControlRow Row(const std::string& name, ui::ControlKind kind, ui::Rect rect,
                     unsigned flags = 0, int tabIndex = 0);
 
-}  // namespace qttest
+}  // namespace testsupport
