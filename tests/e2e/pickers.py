@@ -20,7 +20,15 @@ class Picker:
         return wait_for(f"the {name} button", lambda: self.node.find("push button", name))
 
     def type(self, text):
-        """Replaces what the field holds with `text`, typed key by key."""
+        """Replaces what the field holds with `text`, typed key by key, once the field has the
+        keys (after a box over the picker closes, a person waits for the caret, or clicks into
+        the field)."""
+        end = time.monotonic() + 3
+        while not self.field.focused and time.monotonic() < end:
+            time.sleep(0.05)
+        if not self.field.focused:
+            click(self.field)
+            wait_for("the field to take the keys", lambda: self.field.focused)
         press("ctrl+a")
         type_text(text)
         wait_for(f"{text!r} in the field", lambda: self.field.text == text)
