@@ -129,7 +129,7 @@ void SweepBeforeFirstWrite(const std::string& folder) {
   }
   // In a run the folder is listed whole, once: besides its stale temporaries, the run learns
   // every name it holds, and a name it does not hold needs no question before each new file.
-  if (IsUsablePath(folder + "*.*")) ListAndSweep(folder, "*.*", first, true);
+  if (IsUsablePath(folder + "~qf.tmp")) ListAndSweep(folder, "*.*", first, true);
   RunCache::NoteSwept(folder);
 }
 
