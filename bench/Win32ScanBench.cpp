@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "ProgramRun.h"
+#include "Timing.h"
 #include "scan/ConsoleTools.h"
 #include "scan/ScanProcess.h"
 #include "support/FakeScreen.h"
@@ -39,7 +40,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Timing::Clock;
+using Timing::Median;
+using Timing::Time;
 
 bool failed = false;  // a figure of work that did not do what it should is no figure
 
@@ -48,22 +51,6 @@ void Fail(const std::string& what) {
   failed = true;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-// The median of `runs` timed runs of `work`, with `reset` (not timed) before each.
-double Time(int runs, const std::function<void()>& reset, const std::function<void()>& work) {
-  std::vector<double> seconds;
-  for (int run = 0; run < runs; ++run) {
-    reset();
-    const auto start = Clock::now();
-    work();
-    seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return Median(seconds);
-}
 
 // Handles every message waiting, painting included, until none is left.
 void PumpUntilIdle() {
@@ -163,7 +150,7 @@ double WindowScanSeconds(Machine& machine, int files, int runs) {
     if (!program.Click(ui::kLocalScanForm, "ScanButton")) Fail("no local scan window");
     while (!failed && program.OpenForms() != std::vector<std::string>{ui::kLocalScanForm}) Sleep(5);
     program.Settle();
-    seconds.push_back(std::chrono::duration<double>(Clock::now() - clicked).count());
+    seconds.push_back(Timing::SecondsSince(clicked));
     if (wintest::TextOf(console).find("Scan ended. Saved files can be found in") == std::string::npos)
       Fail("the local scan did not end with its files saved");
     machine.ExpectSaved("local scan", "c/CVL_SAVE", files);
