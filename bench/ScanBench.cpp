@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "scan/ConsoleTools.h"
 #include "scan/ScanProcess.h"
 #include "system/HostSettings.h"
@@ -25,7 +26,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using Timing::Clock;
+using Timing::Median;
+using Timing::Time;
 
 bool failed = false;  // a figure of work that did not do what it should is no figure
 
@@ -63,22 +66,6 @@ void Inventories(const std::string& folder, int files) {
     File(folder + "/INV" + std::to_string(i) + ".W98", "inventory " + std::to_string(i) + "\r\n");
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-// The median of `runs` timed runs of `work`, with `reset` (not timed) before each.
-double Time(int runs, const std::function<void()>& reset, const std::function<void()>& work) {
-  std::vector<double> seconds;
-  for (int run = 0; run < runs; ++run) {
-    reset();
-    const auto start = Clock::now();
-    work();
-    seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return Median(seconds);
-}
 
 void Shell(const std::string& command) {
   if (std::system(command.c_str()) == 0) return;

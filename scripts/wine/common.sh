@@ -75,10 +75,10 @@ wine_link_drive() {
   ln -sfn "$(realpath "$2")" "$WINEPREFIX/dosdevices/$1:"
 }
 
-# wine_link_test_drives: the drives of the tests' machines (tests/support/TempTree.h): R: a
-# scratch folder in the prefix, S: and T: its folders "c" and "d".
+# wine_link_test_drives [folder]: the drives of the tests' machines (tests/support/TempTree.h):
+# R: a scratch folder (in the prefix, or the folder given), S: and T: its folders "c" and "d".
 wine_link_test_drives() {
-  local scratch=$WINEPREFIX/scratch
+  local scratch=${1:-$WINEPREFIX/scratch}
   rm -rf "$scratch"
   wine_link_drive r "$scratch"
   wine_link_drive s "$scratch/c"

@@ -118,6 +118,19 @@ TEST_F(Win32KilledSave, ALeftoverIsNeverListedCountedOrCopiedAndTheNextSaveRemov
   EXPECT_EQ(tree.Read("save/V4/a.w98"), "an inventory");
 }
 
+TEST_F(Win32KilledSave, TheFirstSaveOfARunRemovesTheLeftoverAndLaterOnesLookNoMore) {
+  const std::string left = KillMidCopy();
+  ASSERT_FALSE(left.empty());
+  WindowsApi::RunScope run;
+  EXPECT_TRUE(WindowsApi::CopyFileReplacing("R:\\src\\a.w98", "R:\\save\\V4\\a.w98"));
+  EXPECT_EQ(Temporaries("R:\\save\\V4"), std::vector<std::string>{});
+  // One the run did not see (it looked once) stays until a later run, and is never listed.
+  ASSERT_TRUE(CopyFileA("R:\\src\\a.w98", ("R:\\save\\V4\\" + left).c_str(), FALSE));
+  EXPECT_TRUE(WindowsApi::CopyFileReplacing("R:\\src\\a.w98", "R:\\save\\V4\\b.w98"));
+  EXPECT_EQ(Temporaries("R:\\save\\V4"), std::vector<std::string>{left});
+  EXPECT_EQ(Names("R:\\save\\V4\\*.*"), ". .. a.w98 b.w98 ");
+}
+
 TEST_F(Win32KilledSave, ALeftoverKeepsNoEmptyFolderAlive) {
   ASSERT_FALSE(KillMidCopy().empty());
   EXPECT_EQ(FileTools::CountFiles("R:\\save\\V4", false), 0);

@@ -1,5 +1,6 @@
 // GetFileAttributes, and an entry's modification time from its directory entry.
 #include "system/WindowsApi.h"
+#include "system/win32/RunCache.h"
 #include "system/win32/Win32Host.h"
 
 namespace Win32Host {
@@ -23,6 +24,8 @@ namespace WindowsApi {
 std::uint32_t FileAttributes(const std::string& path) {
   Win32Host::QuietDriveErrors();
   if (!Win32Host::IsUsablePath(path)) return kInvalidAttributes;
+  // A listing's bits for a file are the ones GetFileAttributes reads: the entry's attributes.
+  if (const FindData* known = Win32Host::RunCache::File(path)) return known->attributes;
   const DWORD bits = GetFileAttributesA(path.c_str());
   return bits == INVALID_FILE_ATTRIBUTES ? kInvalidAttributes : bits;
 }
@@ -33,6 +36,9 @@ std::optional<LocalTime> ModifiedTime(const std::string& path) {
   if (!IsUsablePath(path)) return std::nullopt;
   const std::string entry = WithoutTrailingSeparators(path);
   if (IsDriveRoot(entry)) return RootModifiedTime(entry.size() == 2 ? entry + "\\" : entry);
+  if (entry.size() == path.size()) {
+    if (const FindData* known = RunCache::File(entry)) return known->modified;
+  }
   // FindFirstFile reads the time from the entry, on Windows 95 too, which cannot open a folder.
   WIN32_FIND_DATAA data;
   const HANDLE find = FindFirstFileA(entry.c_str(), &data);

@@ -8,9 +8,8 @@ namespace WindowsApi {
 bool CopyFileReplacing(const std::string& source, const std::string& destination) {
   using namespace Win32Host;
   QuietDriveErrors();
-  if (!IsUsablePath(source)) return false;
-  const DWORD sourceBits = GetFileAttributesA(source.c_str());
-  if (sourceBits == INVALID_FILE_ATTRIBUTES || (sourceBits & FILE_ATTRIBUTE_DIRECTORY))
+  const DWORD sourceBits = FileAttributes(source);
+  if (sourceBits == kInvalidAttributes || (sourceBits & FILE_ATTRIBUTE_DIRECTORY))
     return false;
   auto to = WritableDestination(destination);
   if (!to) return false;

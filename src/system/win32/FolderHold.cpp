@@ -13,11 +13,3 @@ std::unique_ptr<FolderHold> HoldSaveFolder(const std::string&) {
 void RemoveTemporaryOnInterrupt() {}
 
 }  // namespace WindowsApi
-
-namespace WindowsApi {
-
-// Every call asks Windows afresh: a listing already gives each file's attributes and times.
-RunScope::RunScope() = default;
-RunScope::~RunScope() = default;
-
-}  // namespace WindowsApi

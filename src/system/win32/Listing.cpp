@@ -1,6 +1,7 @@
 // FindFirstFile/FindNextFile, taken as one snapshot.
 #include "system/WindowsApi.h"
 #include "system/win32/PendingFile.h"
+#include "system/win32/RunCache.h"
 #include "system/win32/Win32Host.h"
 
 namespace Win32Host {
@@ -40,6 +41,7 @@ bool Collect(const std::string& pattern, Wanted wanted, const std::string& name,
     const bool pending =
         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPendingFileName(data.cFileName);
     if (!IsReparseFolder(data) && !pending && wanted(data, name)) {
+      RunCache::Keep(FolderOf(pattern), data);
       FindData entry;
       entry.name = data.cFileName;  // always ends in a NUL within its 260 characters
       entry.attributes = data.dwFileAttributes;
@@ -86,6 +88,11 @@ bool ListFolder(const std::string& pattern, std::vector<FindData>& entries, Fact
   if (full.size() == 2 && full[1] == ':') full += '\\';
   if (!full.empty() && IsSeparator(full.back())) full += "*.*";
   if (FolderOf(full).find_first_of("*?") != std::string::npos) return false;
+  // One file asked for by name, that a listing of this run found: what it found.
+  if (const FindData* known = RunCache::File(full)) {
+    entries.push_back(*known);
+    return true;
+  }
   if (full.size() >= MAX_PATH) return ListLongName(full, entries);
   return Collect(full, Everything, {}, entries);
 }

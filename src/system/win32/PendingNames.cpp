@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "system/win32/PendingFile.h"
+#include "system/win32/RunCache.h"
 #include "system/win32/Win32Host.h"
 
 namespace Win32Host {
@@ -74,6 +75,35 @@ bool FirstWriteInto(const std::string& folder) {
   return written.insert(key).second;
 }
 
+// Lists the entries of the folder `base` (ending in a separator) that match `pattern`: removes
+// the stale temporaries among them when `sweep`, and with `keepNames` keeps every other entry's
+// name for the run. Listed whole first: Windows 95 may lose its place in a listing when an
+// entry goes.
+void ListAndSweep(const std::string& base, const char* pattern, bool sweep, bool keepNames) {
+  std::vector<std::string> stale;
+  WIN32_FIND_DATAA data;
+  const HANDLE find = FindFirstFileA((base + pattern).c_str(), &data);
+  bool whole = false;
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const auto process = PendingProcess(data.cFileName);
+      if (process && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (sweep && !StillRuns(*process)) stale.push_back(data.cFileName);
+      } else if (keepNames) {
+        RunCache::KeepName(base, data);
+      }
+    } while (FindNextFileA(find, &data));
+    whole = GetLastError() == ERROR_NO_MORE_FILES;
+    FindClose(find);
+  }
+  if (keepNames) RunCache::EndListing(base, whole);
+  for (const std::string& name : stale) {
+    const std::string path = base + name;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only copy too
+    DeleteFileA(path.c_str());
+  }
+}
+
 }  // namespace
 
 std::string NextPendingFileName() {
@@ -86,27 +116,21 @@ bool IsPendingFileName(const std::string& name) { return PendingProcess(name).ha
 void SweepStalePendingFiles(const std::string& folder) {
   if (folder.empty()) return;
   const std::string base = IsSeparator(folder.back()) ? folder : folder + "\\";
-  if (!IsUsablePath(base + "~qf.tmp")) return;
-  // Listed whole first: Windows 95 may lose its place in a listing when an entry goes.
-  std::vector<std::string> stale;
-  WIN32_FIND_DATAA data;
-  const HANDLE find = FindFirstFileA((base + "~qf*.tmp").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const auto process = PendingProcess(data.cFileName);
-    if (process && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !StillRuns(*process))
-      stale.push_back(data.cFileName);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-  for (const std::string& name : stale) {
-    const std::string path = base + name;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only copy too
-    DeleteFileA(path.c_str());
-  }
+  if (IsUsablePath(base + "~qf.tmp")) ListAndSweep(base, "~qf*.tmp", true, false);
 }
 
 void SweepBeforeFirstWrite(const std::string& folder) {
-  if (FirstWriteInto(folder)) SweepStalePendingFiles(folder);
+  // A run that has written into the folder, spelt so, has looked already.
+  if (RunCache::Swept(folder)) return;
+  const bool first = FirstWriteInto(folder);
+  if (!RunCache::Active()) {
+    if (first) SweepStalePendingFiles(folder);
+    return;
+  }
+  // In a run the folder is listed whole, once: besides its stale temporaries, the run learns
+  // every name it holds, and a name it does not hold needs no question before each new file.
+  if (IsUsablePath(folder + "~qf.tmp")) ListAndSweep(folder, "*.*", first, true);
+  RunCache::NoteSwept(folder);
 }
 
 }  // namespace Win32Host
