@@ -8,14 +8,22 @@
 
 namespace Cli {
 
+std::size_t Record::SameDestination::operator()(std::size_t entry) const {
+  return TextTools::HashIgnoringAsciiCase((*files)[entry].destination);
+}
+
+bool Record::SameDestination::operator()(std::size_t a, std::size_t b) const {
+  return TextTools::SameIgnoringAsciiCase((*files)[a].destination, (*files)[b].destination);
+}
+
 void Record::Saved(const std::string& source, const std::string& destination) {
-  // Windows takes names that differ only in case for one.
-  const auto [at, added] =
-      byDestination_.try_emplace(TextTools::ToLowerAscii(destination), files_.size());
-  if (added)
-    files_.push_back({source, destination});
-  else
-    files_[at->second] = {source, destination};
+  // Windows takes names that differ only in case for one: the later file replaces the entry.
+  files_.push_back({source, destination});
+  const auto [at, added] = byDestination_.insert(files_.size() - 1);
+  if (!added) {
+    files_[*at] = std::move(files_.back());
+    files_.pop_back();
+  }
   ShowProgress(source);
 }
 

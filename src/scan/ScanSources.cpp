@@ -18,7 +18,11 @@ std::vector<std::string> VisibleFiles(const std::string& folder,
 }
 
 void CollectQualifying(const std::string& folder, NameTest wanted, Finds& finds) {
-  for (const auto& name : VisibleFiles(folder, finds.unreadable)) {
+  const std::vector<std::string> names = VisibleFiles(folder, finds.unreadable);
+  // Room for every name at once, the unused part given back after: a folder of 200,000 files
+  // leaves no doubled list behind for the rest of the scan.
+  finds.files.reserve(finds.files.size() + names.size());
+  for (const auto& name : names) {
     if (!wanted(name)) continue;
     const std::string path = TextTools::InFolder(folder, name);
     switch (TimeTools::AgeOf(path, TimeTools::kAgeLimit)) {
@@ -27,6 +31,7 @@ void CollectQualifying(const std::string& folder, NameTest wanted, Finds& finds)
       case TimeTools::Age::TooNew: break;
     }
   }
+  finds.files.shrink_to_fit();
 }
 
 FolderVerdict JudgeFolder(const std::string& folder, bool countSubfolders) {

@@ -22,21 +22,32 @@ WatchCopies::WatchCopies(CopyWatcher& watcher) : previous_(CurrentWatcher()) {
 }
 WatchCopies::~WatchCopies() { CurrentWatcher() = previous_; }
 
+bool CopyRun::Sources::TwinOf(const std::string& source) const {
+  const auto twin = [&source](const std::string& earlier) {
+    return earlier != source && TextTools::SameIgnoringAsciiCase(earlier, source);
+  };
+  return twin(first) || std::any_of(more.begin(), more.end(), twin);
+}
+
+void CopyRun::Sources::Add(const std::string& source) {
+  if (source != first && std::find(more.begin(), more.end(), source) == more.end())
+    more.push_back(source);
+}
+
 bool CopyRun::CopyFile(const std::string& source, const std::string& destination,
                        const std::string& shownAs, IfGone ifGone) {
-  std::vector<std::string>& sources = written_[TextTools::ToLowerAscii(destination)];
-  const std::string lowerSource = TextTools::ToLowerAscii(source);
-  for (const std::string& earlier : sources) {
-    if (earlier != source && TextTools::ToLowerAscii(earlier) == lowerSource) {
-      return NotSaved(source, FailureText::kCopyFile + shownAs + FailureText::kCaseTwin);
-    }
-  }
+  const auto written = written_.find(destination);
+  if (written != written_.end() && written->second.TwinOf(source))
+    return NotSaved(source, FailureText::kCopyFile + shownAs + FailureText::kCaseTwin);
   if (!WindowsApi::CopyFileReplacing(source, destination)) {
     // Only a failed copy asks again whether its source is still there.
     if (ifGone == IfGone::Skip && !FileExists(source)) return false;
     return NotSaved(source, FailureText::kCopyFile + shownAs);
   }
-  sources.push_back(source);
+  if (written != written_.end())
+    written->second.Add(source);
+  else
+    written_.emplace(destination, Sources{source, {}});
   ++copied_;
   if (CopyWatcher* watcher = CurrentWatcher()) watcher->Saved(source, destination);
   return true;
@@ -78,9 +89,11 @@ void CopyRun::InUse(const std::string& saveFolder) {
 
 bool CopyRun::HoldsFiles(const std::string& folder, bool recurse) const {
   if (CountFiles(folder, recurse) > 0) return true;
-  const std::string inside = TextTools::ToLowerAscii(TextTools::WithFinalSeparator(folder));
+  const std::string inside = TextTools::WithFinalSeparator(folder);
   for (const auto& [destination, sources] : written_) {
-    if (sources.empty() || destination.rfind(inside, 0) != 0) continue;
+    if (destination.size() <= inside.size() ||
+        !TextTools::SameIgnoringAsciiCase(std::string_view(destination).substr(0, inside.size()), inside))
+      continue;
     if (recurse || destination.find('\\', inside.size()) == std::string::npos) return true;
   }
   return false;

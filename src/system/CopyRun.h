@@ -9,9 +9,11 @@
 // the rule of every copy: the later replaces the earlier (the Windows folder's V4 log after
 // the V4 folder's), as it replaces files left by an earlier run.
 #include <cstddef>
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
+
+#include "system/TextTools.h"
 
 namespace FileTools {
 
@@ -86,8 +88,17 @@ class CopyRun {
   void Failed(const std::string& path, const std::string& failure, bool reading);
   bool Noted(const std::string& failure) const;
 
-  // Lower-case destination -> the sources written there in this run.
-  std::map<std::string, std::vector<std::string>> written_;
+  // The sources this run wrote to one destination: nearly always one, kept without a list.
+  struct Sources {
+    std::string first;
+    std::vector<std::string> more;
+    // Whether `source` differs from one of them in case alone.
+    bool TwinOf(const std::string& source) const;
+    void Add(const std::string& source);
+  };
+  // Destination, as first written -> its sources; a destination only once a copy reached it.
+  // Destinations compare as Windows compares names, without regard to case.
+  std::unordered_map<std::string, Sources, TextTools::CaseBlind, TextTools::CaseBlind> written_;
   std::vector<std::string> failures_;
   std::vector<std::string> readFailures_;
   std::vector<std::string> saveFailures_;

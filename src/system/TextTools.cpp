@@ -1,11 +1,29 @@
 #include "system/TextTools.h"
 
+#include <cstdint>
+
 namespace TextTools {
 
+namespace {
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
 std::string ToLowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : text) c = LowerAscii(c);
   return text;
+}
+
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+std::size_t HashIgnoringAsciiCase(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over the lower-case bytes
+  for (char c : text) hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
+  return static_cast<std::size_t>(hash);
 }
 
 std::string TrimSpaces(const std::string& text) {

@@ -1,10 +1,24 @@
 #pragma once
 // Small text helpers shared by the tools and the engine.
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace TextTools {
 
 std::string ToLowerAscii(std::string text);
+// Equality and a hash that agree with it, without regard to the case of the 26 Latin letters
+// (as Windows compares names); for keys kept once rather than copied in lower case.
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b);
+std::size_t HashIgnoringAsciiCase(std::string_view text);
+// Both, as the hash and the key equality of an unordered container of names.
+struct CaseBlind {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return HashIgnoringAsciiCase(text); }
+  bool operator()(std::string_view a, std::string_view b) const {
+    return SameIgnoringAsciiCase(a, b);
+  }
+};
 // Without leading and trailing blanks (spaces only).
 std::string TrimSpaces(const std::string& text);
 bool EndsWith(const std::string& text, const std::string& tail);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "system/TextTools.h"
+
 namespace PosixHost {
 
 inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
@@ -17,9 +19,7 @@ inline std::string LowerAsciiText(std::string_view text) {
 }
 
 inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+  return TextTools::SameIgnoringAsciiCase(a, b);
 }
 
 }  // namespace PosixHost

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <list>
-#include <unordered_map>
+#include <unordered_set>
 
-#include "system/posix/AsciiText.h"
+#include "system/TextTools.h"
 #include "system/posix/PathText.h"
 #include "system/posix/RunCache.h"
 #include "system/posix/Level.h"
@@ -37,19 +37,18 @@ struct FolderIndex {
   FileId folder;
   Stamp stamp;
   unsigned run = 0;  // the run in which it was last found current; trusted for the rest of it
-  std::unordered_map<std::string, std::vector<std::string>> byLowerName;
+  // Every name once, found by any spelling: one node a name, no list per spelling (a save
+  // folder of 200,000 files is indexed whole).
+  std::unordered_multiset<std::string, TextTools::CaseBlind, TextTools::CaseBlind> names;
 
   void Add(const std::string& name) {
-    auto& spellings = byLowerName[LowerAsciiText(name)];
-    if (std::find(spellings.begin(), spellings.end(), name) == spellings.end())
-      spellings.insert(std::upper_bound(spellings.begin(), spellings.end(), name), name);
+    const auto [first, last] = names.equal_range(name);
+    if (std::find(first, last, name) == last) names.insert(name);
   }
   void Remove(const std::string& name) {
-    auto found = byLowerName.find(LowerAsciiText(name));
-    if (found == byLowerName.end()) return;
-    auto& spellings = found->second;
-    spellings.erase(std::remove(spellings.begin(), spellings.end(), name), spellings.end());
-    if (spellings.empty()) byLowerName.erase(found);
+    const auto [first, last] = names.equal_range(name);
+    const auto found = std::find(first, last, name);
+    if (found != last) names.erase(found);
   }
 };
 
@@ -80,7 +79,7 @@ bool Build(const Level& folder, FolderIndex& index) {
   }
   index.folder = FileId::Of(info);
   index.stamp = Stamp::Of(info);
-  index.byLowerName.clear();
+  index.names.clear();
   while (const dirent* entry = readdir(dir)) {
     const std::string_view name = entry->d_name;
     if (name != "." && name != ".." && IsWindowsName(name)) index.Add(std::string(name));
@@ -130,7 +129,7 @@ std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view na
     // Outside a run a small folder is read afresh on every miss, which costs little and
     // cannot miss a change made within one clock tick; only big ones are worth keeping.
     // Within one, every folder is kept: it saves a read for each file the run adds to it.
-    if (run != 0 || fresh.byLowerName.size() >= kIndexedFrom) {
+    if (run != 0 || fresh.names.size() >= kIndexedFrom) {
       folders.push_front(std::move(fresh));
       index = &folders.front();
       if (folders.size() > kFoldersKept) folders.pop_back();
@@ -138,10 +137,10 @@ std::vector<std::string> CaseVariantsOf(const Level& folder, std::string_view na
   }
 
   std::vector<std::string> variants;
-  auto spellings = index->byLowerName.find(LowerAsciiText(name));
-  if (spellings == index->byLowerName.end()) return variants;
-  for (const std::string& spelling : spellings->second)
-    if (spelling != name) variants.push_back(spelling);
+  const auto [first, last] = index->names.equal_range(name);
+  for (auto spelling = first; spelling != last; ++spelling)
+    if (*spelling != name) variants.push_back(*spelling);
+  std::sort(variants.begin(), variants.end());
   return variants;
 }
 
@@ -150,7 +149,7 @@ bool KnownAbsent(const Level& folder, std::string_view name) {
   if (run == 0) return false;
   const auto found = Find(folder.Id());
   return found != folders.end() && found->run == run &&
-         found->byLowerName.find(LowerAsciiText(name)) == found->byLowerName.end();
+         !found->names.contains(name);
 }
 
 void Distrust(const Level& folder) {
