@@ -10,6 +10,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace Cli {
 namespace {
@@ -62,58 +66,97 @@ void DescribeCopy(const std::string& native, QJsonObject& entry) {
     entry["sha256"] = QString::fromLatin1(hash.result().toHex());
 }
 
-QJsonArray Files(const Record& record) {
-  QJsonArray files;
+using Entries = std::function<void(const std::function<void(const QJsonObject&)>&)>;
+
+void Files(const Record& record, const std::function<void(const QJsonObject&)>& put) {
   for (const SavedFile& file : record.Files()) {
     QJsonObject entry{{"source", Place(file.source)}, {"saved", Place(file.destination)}};
     DescribeCopy(NativeOf(file.destination), entry);
-    files.append(entry);
+    put(entry);
   }
-  return files;
 }
 
-QJsonArray Failures(const Record& record) {
-  QJsonArray failures;
+void Failures(const Record& record, const std::function<void(const QJsonObject&)>& put) {
   for (const Failure& failure : record.Failures()) {
     QJsonObject entry{{failure.file ? "source" : "folder", Place(failure.path)}};
     PutText(entry, "reason", failure.reason);
-    failures.append(entry);
+    put(entry);
   }
-  return failures;
 }
 
-QJsonArray Told(const Outcome& outcome) {
-  QJsonArray told;
-  for (const std::string& text : outcome.told) {
+void Told(const Outcome& outcome, const std::function<void(const QJsonObject&)>& put) {
+  std::vector<std::string> texts = outcome.told;
+  if (!outcome.refusal.empty()) texts.push_back(outcome.refusal);
+  for (const std::string& text : texts) {
     QJsonObject entry;
     PutText(entry, "text", text);
-    told.append(entry);
+    put(entry);
   }
-  if (!outcome.refusal.empty()) {
-    QJsonObject entry;
-    PutText(entry, "text", outcome.refusal);
-    told.append(entry);
+}
+
+// An object in an array that is a member of the document, in the lines Qt gives it there.
+QByteArray AsElement(const QJsonObject& entry) {
+  static const QByteArray head = "{\n    \"a\": [\n";
+  static const QByteArray tail = "\n    ]\n}\n";
+  const QByteArray text = QJsonDocument(QJsonObject{{"a", QJsonArray{entry}}}).toJson();
+  return text.mid(head.size(), text.size() - head.size() - tail.size());
+}
+
+// The document as QJsonDocument writes it, its arrays put out one element at a time: a scan
+// of 200,000 files never holds its report whole (that took five times the scan's memory).
+bool PutDocument(std::FILE* out, const QJsonObject& skeleton,
+                 const std::vector<std::pair<QByteArray, Entries>>& arrays) {
+  bool ok = true;
+  const auto put = [&](const QByteArray& bytes) {
+    ok = ok && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out) ==
+                   std::size_t(bytes.size());
+  };
+  // The skeleton holds each array empty, where the elements go.
+  const QByteArray text = QJsonDocument(skeleton).toJson();
+  qsizetype from = 0;
+  for (const auto& [key, entries] : arrays) {
+    const QByteArray member = "\n    \"" + key + "\": ";
+    const QByteArray empty = "[\n    ]";
+    const qsizetype at = text.indexOf(member + empty, from);
+    if (at < 0) return false;
+    put(text.mid(from, at + member.size() - from));
+    put("[");
+    bool first = true;
+    entries([&](const QJsonObject& entry) {
+      put(first ? "\n" : ",\n");
+      put(AsElement(entry));
+      first = false;
+    });
+    put("\n    ]");
+    from = at + member.size() + empty.size();
   }
-  return told;
+  put(text.mid(from));
+  return ok;
 }
 
 }  // namespace
 
 std::string WriteReport(const ReportTarget& target, const Outcome& outcome) {
   const Machine& machine = *outcome.machine;
-  QJsonObject report{
+  const Record& record = *outcome.record;
+  const QJsonObject skeleton{
       {"program", "quillfen-scan"},
       {"version", QUILLFEN_VERSION_TEXT},
       {"scan", outcome.scan},
       {"scanned", Place(machine.scanned)},
       {"save_folder", Place(machine.saveFolder)},
       {"exit_status", outcome.status},
-      {"files", Files(*outcome.record)},
-      {"failures", Failures(*outcome.record)},
-      {"messages", Told(outcome)},
+      {"files", QJsonArray()},
+      {"failures", QJsonArray()},
+      {"messages", QJsonArray()},
   };
-  const QByteArray bytes = QJsonDocument(report).toJson();
-  return target.Write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  // In the order QJsonObject writes its members: by name.
+  const std::vector<std::pair<QByteArray, Entries>> arrays{
+      {"failures", [&](const auto& put) { Failures(record, put); }},
+      {"files", [&](const auto& put) { Files(record, put); }},
+      {"messages", [&](const auto& put) { Told(outcome, put); }},
+  };
+  return target.Write([&](std::FILE* out) { return PutDocument(out, skeleton, arrays); });
 }
 
 }  // namespace Cli

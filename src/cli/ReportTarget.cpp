@@ -88,7 +88,7 @@ std::optional<ReportTarget> ReportTarget::Open(const std::string& path, const Fo
   return ReportTarget(path, std::move(folder), std::move(name));
 }
 
-std::string ReportTarget::Write(const std::string& bytes) const {
+std::string ReportTarget::Write(const std::function<bool(std::FILE*)>& produce) const {
   const int folder = folder_.Get();
   std::string temporary;
   int fd = -1;
@@ -107,8 +107,7 @@ std::string ReportTarget::Write(const std::string& bytes) const {
   if (fstatat(folder, name_.c_str(), &older, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(older.st_mode))
     fchmod(fd, older.st_mode & 07777);
   std::FILE* out = fdopen(fd, "wb");
-  bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                 std::fflush(out) == 0 && fsync(fd) == 0;
+  bool written = out && produce(out) && std::fflush(out) == 0 && fsync(fd) == 0;
   std::string reason = written ? "" : std::strerror(errno);
   // Closing can report a write the file system could not complete (quota, network disks).
   if ((out ? std::fclose(out) : close(fd)) != 0 && written) {

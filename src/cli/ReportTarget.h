@@ -4,6 +4,8 @@
 // running machine's own folders, and never inside what is scanned or inside the save folder.
 // Its folder is opened once; the report is written beside its name there and renamed into
 // place, always relative to that folder.
+#include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,8 +19,9 @@ class ReportTarget {
   // The target `path` (as given) names, or nullopt and why not in `problem`.
   static std::optional<ReportTarget> Open(const std::string& path, const Folders& folders,
                                           std::string& problem);
-  // Writes `bytes` whole or not at all; returns why it could not, or empty text.
-  std::string Write(const std::string& bytes) const;
+  // Writes what `produce` puts into the file it is given (false: it could not), whole or
+  // not at all; returns why it could not, or empty text.
+  std::string Write(const std::function<bool(std::FILE*)>& produce) const;
 
  private:
   ReportTarget(std::string path, Descriptor folder, std::string name)
