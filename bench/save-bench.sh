@@ -38,7 +38,8 @@ tree "$work/src" "$files"
 i=0
 while [ "$i" -lt "$runs" ]; do
   rm -rf "$work/dest" "$work/cp"; mkdir "$work/dest" "$work/cp"; sync
-  q=$(seconds "$scan" folder "$work/src" --save-to "$work/dest")
+  q=$(seconds "$scan" folder "$work/src" --save-to "$work/dest") ||
+    { echo "save-bench.sh: the scan failed" >&2; exit 1; }
   saved "$work/dest"
   c=$(seconds cp -r --preserve=timestamps "$work/src" "$work/cp/")
   echo "$q $c" >>"$work/pairs"
@@ -54,8 +55,9 @@ peak() {  # peak N: peak resident memory of a folder scan saving N files, in KiB
   rm -rf "$work/src" "$work/dest" "$work/cp"
   tree "$work/src" "$1"
   mkdir "$work/dest"
-  /usr/bin/time -f %M -o "$work/rss" "$scan" folder "$work/src" --save-to "$work/dest" >/dev/null 2>&1
-  cat "$work/rss"
+  /usr/bin/time -f %M -o "$work/rss" "$scan" folder "$work/src" --save-to "$work/dest" >/dev/null 2>&1 ||
+    { echo "save-bench.sh: the scan of $1 files failed (is \$TMPDIR full?)" >&2; exit 1; }
+  tail -n 1 "$work/rss"
 }
 small=$(peak "$files")
 large=$(peak $((files * 10)))
