@@ -11,14 +11,11 @@
 #include <string>
 
 #include "support/WindowsMachine.h"
+#include "support/posix/ChildProcess.h"
 
 namespace clitest {
 
-struct Ran {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using testsupport::Ran;
 
 class CliWorld : public ::testing::Test, protected testsupport::WindowsMachine {
  protected:

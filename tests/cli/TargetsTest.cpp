@@ -12,11 +12,13 @@
 #include <filesystem>
 
 #include "CliWorld.h"
-#include "MountSpace.h"
+#include "support/posix/MountSpace.h"
 
 namespace clitest {
 namespace {
 
+using testsupport::InPrivateMounts;
+using testsupport::MountSpace;
 constexpr auto npos = std::string::npos;
 
 class ScanTargets : public CliWorld {
@@ -35,10 +37,10 @@ class ScanTargets : public CliWorld {
     EXPECT_EQ(ran.out, "");
   }
   // quillfen-scan as Scan runs it, in a child of a private mount namespace.
-  Ran ScanIn(const MountSpace& space, const std::vector<std::string>& arguments) const {
+  Ran ScanIn(const std::vector<std::string>& arguments) const {
     std::vector<std::string> argv{QUILLFEN_SCAN};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return space.Run(argv, tree.Root());
+    return testsupport::RunProgram(argv, tree.Root());
   }
   void Link(const std::string& target, const std::string& relative) const {
     ASSERT_EQ(symlink(target.c_str(), tree.Path(relative).c_str()), 0) << relative;
@@ -63,13 +65,13 @@ TEST_F(ScanTargets, ABindMountOfRootOrOfAFolderInItIsInsideRoot) {
   const auto skipped = InPrivateMounts([&](MountSpace& space) {
     space.Bind(tree.Path("d/Programme"), tree.Path("bound"));
     space.Bind(tree.Path("d"), tree.Path("whole"));
-    ExpectRefused(ScanIn(space, {"drive", "d", "--save-to", "bound"}),
+    ExpectRefused(ScanIn({"drive", "d", "--save-to", "bound"}),
                   "DEST '" + tree.Path("bound") + inside);
-    ExpectRefused(ScanIn(space, {"drive", "d", "--save-to", "whole"}),
+    ExpectRefused(ScanIn({"drive", "d", "--save-to", "whole"}),
                   "DEST '" + tree.Path("whole") + inside);
-    ExpectRefused(ScanIn(space, {"folder", "d/Programme", "--save-to", "bound"}),
+    ExpectRefused(ScanIn({"folder", "d/Programme", "--save-to", "bound"}),
                   "DEST '" + tree.Path("bound") + "' lies inside '" + tree.Path("d/Programme"));
-    ExpectRefused(ScanIn(space, {"drive", "d", "--save-to", "out", "--json", "bound/report.json"}),
+    ExpectRefused(ScanIn({"drive", "d", "--save-to", "out", "--json", "bound/report.json"}),
                   "--json 'bound/report.json" + inside);
   });
   if (skipped) GTEST_SKIP() << *skipped;
@@ -87,11 +89,11 @@ TEST_F(ScanTargets, OnADiskThatIgnoresCaseAnotherSpellingOfRootIsRoot) {
     tree.Folder("mnt/Disk1/Programme");
     const std::string before = State("mnt/Disk1");
     const std::string root = tree.Path("mnt/Disk1");
-    ExpectRefused(ScanIn(space, {"drive", root, "--save-to", tree.Path("mnt/DISK1/PROGRAMME")}),
+    ExpectRefused(ScanIn({"drive", root, "--save-to", tree.Path("mnt/DISK1/PROGRAMME")}),
                   "DEST '" + tree.Path("mnt/DISK1/PROGRAMME") + "' lies inside '" + root + "'");
-    ExpectRefused(ScanIn(space, {"drive", root, "--save-to", tree.Path("mnt/disk1")}),
+    ExpectRefused(ScanIn({"drive", root, "--save-to", tree.Path("mnt/disk1")}),
                   "DEST '" + tree.Path("mnt/disk1") + "' lies inside '" + root + "'");
-    ExpectRefused(ScanIn(space, {"drive", root, "--save-to", "out", "--json", "mnt/DISK1/r.json"}),
+    ExpectRefused(ScanIn({"drive", root, "--save-to", "out", "--json", "mnt/DISK1/r.json"}),
                   "--json 'mnt/DISK1/r.json' lies inside '" + root + "'");
     EXPECT_EQ(State("mnt/Disk1"), before);
     EXPECT_FALSE(SavedSomewhere()) << tree.Listing();
@@ -174,7 +176,7 @@ TEST_F(ScanTargets, TheReportStaysOutOfTheRunningMachinesFolders) {
     for (const std::string target :
          {"/dev/report.json", "machine/report.json", "/proc/report.json", "/sys/report.json",
           "/dev/stdout"})
-      ExpectRefused(ScanIn(space, {"drive", "d", "--save-to", "out", "--json", target}),
+      ExpectRefused(ScanIn({"drive", "d", "--save-to", "out", "--json", target}),
                     "--json '" + target + "'" + said);
     EXPECT_EQ(tree.Listing("machine"), "");
     EXPECT_FALSE(SavedSomewhere()) << tree.Listing();

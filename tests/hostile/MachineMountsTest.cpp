@@ -1,15 +1,15 @@
 // The running machine's own files (/proc, /sys, /dev) are never read, whatever reaches them:
 // a bind mount onto a file of the disk, a procfs mounted inside it, a path on the drive that
-// maps "/", a link. Cases with mounts of their own run with private mounts (Namespaces.h).
+// maps "/", a link. Cases with mounts of their own run with private mounts
+// (support/posix/MountSpace.h).
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "HostileWorld.h"
-#include "Namespaces.h"
 #include "support/HostGuard.h"
+#include "support/posix/MountSpace.h"
 #include "system/FileTools.h"
 #include "system/WindowsApi.h"
 
@@ -70,40 +70,34 @@ class MachineMounts : public HostileWorld {
 TEST_F(MachineMounts, WhatIsMountedFromTheMachineIntoADiskIsNeverSaved) {
   const std::string sys = SysParameterFile();
   Arm();
-  std::string why;
-  const bool ran = WithPrivateMounts(
-      [&] {
-        const std::string ou = tree.Path(kOU);
-        ASSERT_TRUE(Bind("/proc/self/environ", ou + "env.ini"));
-        ASSERT_TRUE(Bind("/proc/self/maps", ou + "maps.ini"));
-        if (!sys.empty()) {
-          ASSERT_TRUE(Bind(sys, ou + "param.ini"));
-        }
-        ASSERT_TRUE(Bind(shm_, ou + "shm.dat"));  // a tmpfs, known by the device of /dev/shm
-        ASSERT_TRUE(Bind("/dev/shm", ou + "shm"));
-        const std::string p = tree.Path("c/WUTemp/p");
-        // A procfs of its own where the kernel allows one, else the machine's bound there.
-        ASSERT_TRUE(mount("proc", p.c_str(), "proc", 0, nullptr) == 0 || Bind("/proc", p));
+  const auto skipped = testsupport::InPrivateMounts([&](testsupport::MountSpace& space) {
+    const std::string ou = tree.Path(kOU);
+    space.Bind("/proc/self/environ", ou + "env.ini");
+    space.Bind("/proc/self/maps", ou + "maps.ini");
+    if (!sys.empty()) space.Bind(sys, ou + "param.ini");
+    space.Bind(shm_, ou + "shm.dat");  // a tmpfs, known by the device of /dev/shm
+    space.Bind("/dev/shm", ou + "shm");
+    const std::string p = tree.Path("c/WUTemp/p");
+    space.ProcFs(p);
 
-        for (const char* path : {"C:\\Program Files\\OfficeUpdate\\env.ini",
-                                 "C:\\Program Files\\OfficeUpdate\\maps.ini",
-                                 "C:\\Program Files\\OfficeUpdate\\shm.dat",
-                                 "C:\\WUTemp\\p\\self\\environ", "C:\\WUTemp\\p\\cpuinfo"})
-          EXPECT_EQ(WindowsApi::FileAttributes(path), WindowsApi::kInvalidAttributes) << path;
-        EXPECT_FALSE(FileTools::FolderExists("C:\\WUTemp\\p"));
-        EXPECT_FALSE(FileTools::FolderExists("C:\\Program Files\\OfficeUpdate\\shm"));
+    for (const char* path : {"C:\\Program Files\\OfficeUpdate\\env.ini",
+                             "C:\\Program Files\\OfficeUpdate\\maps.ini",
+                             "C:\\Program Files\\OfficeUpdate\\shm.dat",
+                             "C:\\WUTemp\\p\\self\\environ", "C:\\WUTemp\\p\\cpuinfo"})
+      EXPECT_EQ(WindowsApi::FileAttributes(path), WindowsApi::kInvalidAttributes) << path;
+    EXPECT_FALSE(FileTools::FolderExists("C:\\WUTemp\\p"));
+    EXPECT_FALSE(FileTools::FolderExists("C:\\Program Files\\OfficeUpdate\\shm"));
 
-        const std::string said = ScanLocal();
-        EXPECT_TRUE(Says(said, {"<t> - Found a non-empty OfficeUpdate directory.",
-                                "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
-        // Not there at all, so no copy of them failed either.
-        EXPECT_EQ(said.find("Could not"), std::string::npos) << said;
-        EXPECT_EQ(Saved("c/CVL_SAVE"),
-                  "OfficeUpdate/\nOfficeUpdate/inv.txt\nREADME.TXT\nWUTemp/\nWUTemp/keep.dat\n"
-                  "a.w98\n");
-      },
-      why);
-  if (!ran) GTEST_SKIP() << "not run: no private mounts: " << why;
+    const std::string said = ScanLocal();
+    EXPECT_TRUE(Says(said, {"<t> - Found a non-empty OfficeUpdate directory.",
+                            "<t> - Scan ended. Saved files can be found in C:\\CVL_SAVE."}));
+    // Not there at all, so no copy of them failed either.
+    EXPECT_EQ(said.find("Could not"), std::string::npos) << said;
+    EXPECT_EQ(Saved("c/CVL_SAVE"),
+              "OfficeUpdate/\nOfficeUpdate/inv.txt\nREADME.TXT\nWUTemp/\nWUTemp/keep.dat\n"
+              "a.w98\n");
+  });
+  if (skipped) GTEST_SKIP() << *skipped;
 }
 
 // Both roads to the machine on the drive that maps "/": a path with no link on it, and one

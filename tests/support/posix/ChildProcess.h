@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -35,5 +37,20 @@ std::function<bool()> FileSizeLimit(long bytes);
 // Passes only when the child's work ran to its end and answered `expected`: a child that was
 // killed, or never got to its work, fails whatever was expected.
 ::testing::AssertionResult Answered(const ChildEnd& end, bool expected);
+
+// How a program run to its end ended: its exit status (128 + the signal that killed it) and
+// what it wrote.
+struct Ran {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Everything the file holds from its start (a pipe: everything until it is closed).
+std::string ReadAll(int fd);
+
+// Runs a program (looked up in PATH, /usr/sbin and /sbin) in `folder` to its end, with no
+// standard input and the environment a test run of quillfen-scan has (TZ=UTC, LC_ALL=C.UTF-8).
+Ran RunProgram(const std::vector<std::string>& argv, const std::string& folder);
 
 }  // namespace testsupport

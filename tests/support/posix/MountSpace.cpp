@@ -1,4 +1,4 @@
-#include "MountSpace.h"
+#include "support/posix/MountSpace.h"
 
 #include <fcntl.h>
 #include <sched.h>
@@ -8,11 +8,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
-namespace clitest {
+#include "support/posix/ChildProcess.h"
+
+namespace testsupport {
 namespace {
 
 // Exit statuses of the child beside gtest's own 0 and 1.
@@ -45,14 +46,6 @@ std::string PrivateNamespace() {
   return {};
 }
 
-std::string Slurp(int fd) {
-  std::string text;
-  lseek(fd, 0, SEEK_SET);
-  char chunk[4096];
-  for (ssize_t got; (got = read(fd, chunk, sizeof chunk)) > 0;) text.append(chunk, got);
-  return text;
-}
-
 }  // namespace
 
 void MountSpace::Mount(const char* source, const std::string& at, const char* type,
@@ -69,12 +62,19 @@ void MountSpace::Bind(const std::string& from, const std::string& to) {
 
 void MountSpace::Tmpfs(const std::string& at) { Mount("tmpfs", at, "tmpfs", 0); }
 
+void MountSpace::ProcFs(const std::string& at) {
+  if (mount("proc", at.c_str(), "proc", 0, nullptr) == 0)
+    mounted_.push_back(at);
+  else
+    Bind("/proc", at);
+}
+
 void MountSpace::CaseInsensitiveNtfs(const std::string& image, const std::string& at) {
-  const Ran made = Run({"mkntfs", "--force", "--fast", "--quiet", image}, "/");
+  const Ran made = RunProgram({"mkntfs", "--force", "--fast", "--quiet", image}, "/");
   if (made.status == 127) Unavailable("mkntfs is not installed (Debian package ntfs-3g)");
   if (made.status != 0) Unavailable("mkntfs could not make an NTFS image: " + made.err);
   // A FUSE daemon serves the mount until it is unmounted.
-  const Ran mounted = Run({"lowntfs-3g", "-o", "ignore_case", image, at}, "/");
+  const Ran mounted = RunProgram({"lowntfs-3g", "-o", "ignore_case", image, at}, "/");
   if (mounted.status == 127) Unavailable("lowntfs-3g is not installed (Debian package ntfs-3g)");
   if (mounted.status != 0)
     Unavailable("lowntfs-3g could not mount an NTFS image here: " + mounted.err);
@@ -92,38 +92,6 @@ void MountSpace::Clear() {
   // Detached, a FUSE mount's daemon ends as soon as nothing uses the mount.
   for (auto at = mounted_.rbegin(); at != mounted_.rend(); ++at) umount2(at->c_str(), MNT_DETACH);
   mounted_.clear();
-}
-
-Ran MountSpace::Run(const std::vector<std::string>& argv, const std::string& folder) const {
-  // Files, not pipes: a daemon the program leaves behind keeps a pipe open for ever.
-  std::FILE* out = std::tmpfile();
-  std::FILE* err = std::tmpfile();
-  std::fflush(stdout);
-  const pid_t child = fork();
-  if (child == 0) {
-    const int none = open("/dev/null", O_RDONLY);
-    dup2(none >= 0 ? none : 0, 0);
-    dup2(fileno(out), 1);
-    dup2(fileno(err), 2);
-    if (chdir(folder.c_str()) != 0) _exit(126);
-    const char* given = std::getenv("PATH");
-    const std::string path = std::string(given ? given : "/usr/bin:/bin") + ":/usr/sbin:/sbin";
-    setenv("PATH", path.c_str(), 1);
-    setenv("TZ", "UTC", 1);
-    setenv("LC_ALL", "C.UTF-8", 1);
-    std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  Ran ran{WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), Slurp(fileno(out)),
-          Slurp(fileno(err))};
-  std::fclose(out);
-  std::fclose(err);
-  return ran;
 }
 
 std::optional<std::string> InPrivateMounts(const std::function<void(MountSpace&)>& body) {
@@ -145,7 +113,7 @@ std::optional<std::string> InPrivateMounts(const std::function<void(MountSpace&)
     _exit(::testing::Test::HasFailure() ? 1 : 0);
   }
   close(channel[1]);
-  const std::string reason = Slurp(channel[0]);
+  const std::string reason = ReadAll(channel[0]);
   close(channel[0]);
   int status = 0;
   waitpid(child, &status, 0);
@@ -157,4 +125,4 @@ std::optional<std::string> InPrivateMounts(const std::function<void(MountSpace&)
   return std::nullopt;
 }
 
-}  // namespace clitest
+}  // namespace testsupport

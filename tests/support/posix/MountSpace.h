@@ -1,5 +1,6 @@
 #pragma once
-// Cases that need mounts of their own (bind mounts, a disk that ignores case) run in a child
+// Cases that need mounts of their own (bind mounts of the machine's files, a procfs inside a
+// disk, a disk that ignores case) run in a child
 // process with a private mount namespace: its own as root, or one inside a new user namespace
 // where root is not available. The mounts go with the child; nothing outside it sees them.
 #include <functional>
@@ -7,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "CliWorld.h"
+#include "support/posix/ChildProcess.h"
 
-namespace clitest {
+namespace testsupport {
 
 class MountSpace {
  public:
@@ -17,15 +18,14 @@ class MountSpace {
   void Bind(const std::string& from, const std::string& to);
   // A fresh, empty tmpfs on the folder `at`.
   void Tmpfs(const std::string& at);
+  // A procfs of its own on the folder `at` where the kernel allows one, else the machine's
+  // /proc bound there.
+  void ProcFs(const std::string& at);
   // The NTFS image on the folder `at`, its names looked up without regard to case, as a Windows
   // disk is often mounted (lowntfs-3g -o ignore_case).
   void CaseInsensitiveNtfs(const std::string& image, const std::string& at);
   // Ends the case as not run, with the reason: a mount this kernel or machine does not allow.
   [[noreturn]] void Unavailable(const std::string& reason);
-  // Runs a program (looked up in PATH, /usr/sbin and /sbin) in `folder` to its end, with no
-  // standard input and the environment a test run of quillfen-scan has.
-  Ran Run(const std::vector<std::string>& argv, const std::string& folder) const;
-
   // Unmounts everything, the last mount first.
   void Clear();
 
@@ -41,4 +41,4 @@ class MountSpace {
 // needs), or nullopt when it ran.
 std::optional<std::string> InPrivateMounts(const std::function<void(MountSpace&)>& body);
 
-}  // namespace clitest
+}  // namespace testsupport
