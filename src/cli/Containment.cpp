@@ -1,14 +1,13 @@
 #include "cli/Containment.h"
 
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
 
 #include <cstdint>
 #include <optional>
 
 #include "cli/MountRoots.h"
+#include "system/posix/MachineArea.h"
 
 namespace Cli {
 namespace {
@@ -36,8 +35,8 @@ std::optional<std::uint64_t> MountOf(int fd) {
   return info.stx_mnt_id;
 }
 
-Descriptor OpenAt(int folder, const char* name, int flags = 0) {
-  return Descriptor(openat(folder, name, O_PATH | O_DIRECTORY | O_CLOEXEC | flags));
+Handle OpenAt(int folder, const char* name, int flags = 0) {
+  return Handle::Adopt(openat(folder, name, O_PATH | O_DIRECTORY | O_CLOEXEC | flags));
 }
 
 // Whether ".." from `folder` (`id`) to `parent` left a mount: then `folder` is that mount's root.
@@ -49,14 +48,14 @@ bool IsMountRoot(int folder, const Identity& id, int parent, const Identity& par
 }
 
 // The root of the mount `folder` is reached through, found by going up while ".." stays in it.
-Descriptor RootOfMountOf(int folder) {
-  Descriptor current = OpenAt(folder, ".");
+Handle RootOfMountOf(int folder) {
+  Handle current = OpenAt(folder, ".");
   for (int depth = 0; current && depth < kMaxDepth; ++depth) {
-    Descriptor parent = OpenAt(current.Get(), "..");
-    const auto id = IdentityOf(current.Get());
-    const auto parentId = parent ? IdentityOf(parent.Get()) : std::nullopt;
+    Handle parent = OpenAt(current.get(), "..");
+    const auto id = IdentityOf(current.get());
+    const auto parentId = parent ? IdentityOf(parent.get()) : std::nullopt;
     if (!id || !parentId) return {};
-    if (*id == *parentId || IsMountRoot(current.Get(), *id, parent.Get(), *parentId))
+    if (*id == *parentId || IsMountRoot(current.get(), *id, parent.get(), *parentId))
       return current;
     current = std::move(parent);
   }
@@ -71,8 +70,8 @@ Placement MountRootWithin(int mountRoot, const Identity& rootId, int outer,
                           const Identity& outerId) {
   if (rootId.device != outerId.device) return Placement::Outside;  // another file system
   const auto mount = MountOf(mountRoot);
-  Descriptor top = RootOfMountOf(outer);
-  const auto outerMount = top ? MountOf(top.Get()) : std::nullopt;
+  Handle top = RootOfMountOf(outer);
+  const auto outerMount = top ? MountOf(top.get()) : std::nullopt;
   if (!mount || !outerMount) return Placement::Unknown;
   // Outer's own mount: the walk up has passed through every folder above this one.
   if (*mount == *outerMount) return Placement::Outside;
@@ -83,21 +82,21 @@ Placement MountRootWithin(int mountRoot, const Identity& rootId, int outer,
   if (names->size() < topNames->size() ||
       !std::equal(topNames->begin(), topNames->end(), names->begin()))
     return Placement::Outside;
-  Descriptor current = std::move(top);
+  Handle current = std::move(top);
   for (std::size_t step = topNames->size();; ++step) {
-    const auto id = IdentityOf(current.Get());
-    if (!id || MountOf(current.Get()) != outerMount) return Placement::Unknown;
+    const auto id = IdentityOf(current.get());
+    if (!id || MountOf(current.get()) != outerMount) return Placement::Unknown;
     if (*id == outerId) return Placement::Inside;
     if (step == names->size()) return *id == rootId ? Placement::Outside : Placement::Unknown;
-    current = OpenAt(current.Get(), (*names)[step].c_str(), O_NOFOLLOW);
+    current = OpenAt(current.get(), (*names)[step].c_str(), O_NOFOLLOW);
     if (!current) return Placement::Unknown;
   }
 }
 
 }  // namespace
 
-Descriptor OpenFolder(const std::string& path) {
-  return Descriptor(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+Handle OpenFolder(const std::string& path) {
+  return Handle::Adopt(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
 }
 
 bool SameFolder(int one, int other) {
@@ -107,19 +106,19 @@ bool SameFolder(int one, int other) {
 
 Placement LiesWithin(int inner, int outer) {
   const auto outerId = IdentityOf(outer);
-  Descriptor current = OpenAt(inner, ".");
+  Handle current = OpenAt(inner, ".");
   if (!outerId || !current) return Placement::Unknown;
   Placement placement = Placement::Outside;
   for (int depth = 0; depth < kMaxDepth; ++depth) {
-    const auto id = IdentityOf(current.Get());
+    const auto id = IdentityOf(current.get());
     if (!id) return Placement::Unknown;
     if (*id == *outerId) return Placement::Inside;
-    Descriptor parent = OpenAt(current.Get(), "..");
-    const auto parentId = parent ? IdentityOf(parent.Get()) : std::nullopt;
+    Handle parent = OpenAt(current.get(), "..");
+    const auto parentId = parent ? IdentityOf(parent.get()) : std::nullopt;
     if (!parentId) return Placement::Unknown;
     const bool top = *parentId == *id;  // the process's "/"
-    if (top || IsMountRoot(current.Get(), *id, parent.Get(), *parentId)) {
-      const Placement above = MountRootWithin(current.Get(), *id, outer, *outerId);
+    if (top || IsMountRoot(current.get(), *id, parent.get(), *parentId)) {
+      const Placement above = MountRootWithin(current.get(), *id, outer, *outerId);
       if (above == Placement::Inside) return above;
       if (above == Placement::Unknown) placement = above;
     }
@@ -130,23 +129,9 @@ Placement LiesWithin(int inner, int outer) {
 }
 
 bool InMachineArea(int folder) {
-  // The kernel's own file systems, wherever they are mounted.
-  struct statfs kind;
-  if (fstatfs(folder, &kind) != 0) return true;  // what cannot be told is not taken for a disk
-  switch (static_cast<std::uint32_t>(kind.f_type)) {
-    case PROC_SUPER_MAGIC: case SYSFS_MAGIC: case DEVPTS_SUPER_MAGIC: case CGROUP_SUPER_MAGIC:
-    case CGROUP2_SUPER_MAGIC: case DEBUGFS_MAGIC: case TRACEFS_MAGIC: case SECURITYFS_MAGIC:
-    case PSTOREFS_MAGIC: case BPF_FS_MAGIC: case BINFMTFS_MAGIC: case EFIVARFS_MAGIC:
-      return true;
-    default:
-      break;
-  }
-  // /dev is an ordinary tmpfs by kind; there the folder's place decides.
-  for (const char* area : {"/proc", "/sys", "/dev"}) {
-    const Descriptor opened = OpenFolder(area);
-    if (opened && LiesWithin(folder, opened.Get()) != Placement::Outside) return true;
-  }
-  return false;
+  struct stat info;
+  // What cannot be told is not taken for a disk.
+  return fstat(folder, &info) != 0 || PosixHost::IsMachineEntry(folder, info);
 }
 
 }  // namespace Cli

@@ -4,13 +4,16 @@
 // ".." in a path all lead to the same answer as the plain path would.
 #include <string>
 
-#include "cli/Descriptor.h"
+#include "system/posix/Handle.h"
 
 namespace Cli {
 
+// quillfen-scan decides on open descriptors as the POSIX host does, held the same way.
+using PosixHost::Handle;
+
 // The folder a path names, links followed, opened for what the checks need (O_PATH): no
 // permission to list it is asked for. Not valid (errno set) when it cannot be opened.
-Descriptor OpenFolder(const std::string& path);
+Handle OpenFolder(const std::string& path);
 
 // Whether two open folders are one, however each was reached.
 bool SameFolder(int one, int other);

@@ -22,20 +22,20 @@ std::string Absolute(const std::string& path) {
   return PosixHost::NormalNative(fs::absolute(fs::path(path), error).string());
 }
 
-Descriptor OpenUsableFolder(const std::string& path, std::string& problem) {
-  Descriptor folder = OpenFolder(path);
+Handle OpenUsableFolder(const std::string& path, std::string& problem) {
+  Handle folder = OpenFolder(path);
   if (!folder) {
     problem = errno == ENOTDIR ? Quoted(path) + " is not a folder"
                                : Quoted(path) + ": " + std::strerror(errno);
     return {};
   }
   // The running machine's own files are no disk; the engine would see nothing there.
-  if (InMachineArea(folder.Get())) {
+  if (InMachineArea(folder.get())) {
     problem = Quoted(path) + " is a folder of the running machine, not a disk";
     return {};
   }
   // The scan lists it, and a save lists what it replaces.
-  if (const Descriptor listed(openat(folder.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (const Handle listed = Handle::Adopt(openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
       !listed) {
     problem = "cannot read " + Quoted(path) + ": " + std::strerror(errno);
     return {};

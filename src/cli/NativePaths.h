@@ -13,7 +13,7 @@ std::string Quoted(const std::string& path);
 std::string Absolute(const std::string& path);
 // The folder a path names, opened once for every later check (Containment.h), when it can be
 // scanned or saved into; otherwise not valid, and `problem` says why.
-Descriptor OpenUsableFolder(const std::string& path, std::string& problem);
+Handle OpenUsableFolder(const std::string& path, std::string& problem);
 // "<what> lies inside <where><after>", or "cannot tell whether ..." the same; empty text for
 // a placement outside.
 std::string InsideText(Placement placement, const std::string& what, const std::string& where,

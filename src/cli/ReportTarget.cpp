@@ -46,18 +46,18 @@ std::string FolderProblem(const std::string& said, int folder, const std::string
   if (const std::string kind = Unfit(folder, name, error); !kind.empty())
     return said + " is " + kind + ", not a regular file";
   if (error) return said + ": " + std::strerror(error);
-  if (std::string inside = InsideText(LiesWithin(folder, folders.scanned.Get()), said,
+  if (std::string inside = InsideText(LiesWithin(folder, folders.scanned.get()), said,
                                       Quoted(folders.root), ", which is never written to");
       !inside.empty())
     return inside;
   const std::string saveFolder = "the save folder " + Quoted(folders.saveFolder);
   if (folders.saved)
     if (std::string inside =
-            InsideText(LiesWithin(folder, folders.saved.Get()), said, saveFolder, "");
+            InsideText(LiesWithin(folder, folders.saved.get()), said, saveFolder, "");
         !inside.empty())
       return inside;
   // The save folder is made after this check, under a name the host finds in any case.
-  if (TextTools::ToLowerAscii(name) == TextTools::ToLowerAscii(SaveFolder::kSaveFolderName) &&
+  if (TextTools::SameIgnoringAsciiCase(name, SaveFolder::kSaveFolderName) &&
       SameFolder(folder, folders.SaveParent()))
     return said + " would take the place of " + saveFolder;
   return {};
@@ -76,20 +76,20 @@ std::optional<ReportTarget> ReportTarget::Open(const std::string& path, const Fo
     problem = said + " is a folder, not a regular file";
     return std::nullopt;
   }
-  Descriptor folder = OpenFolder(folderPath);
+  Handle folder = OpenFolder(folderPath);
   if (!folder) {
     problem = errno == ENOENT || errno == ENOTDIR
                   ? said + ": no such folder " + Quoted(Absolute(folderPath))
                   : said + ": " + std::strerror(errno);
     return std::nullopt;
   }
-  problem = FolderProblem(said, folder.Get(), name, folders);
+  problem = FolderProblem(said, folder.get(), name, folders);
   if (!problem.empty()) return std::nullopt;
   return ReportTarget(path, std::move(folder), std::move(name));
 }
 
 std::string ReportTarget::Write(const std::function<bool(std::FILE*)>& produce) const {
-  const int folder = folder_.Get();
+  const int folder = folder_.get();
   std::string temporary;
   int fd = -1;
   for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {

@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include "cli/Descriptor.h"
 #include "cli/SaveTarget.h"
 
 namespace Cli {
@@ -24,11 +23,11 @@ class ReportTarget {
   std::string Write(const std::function<bool(std::FILE*)>& produce) const;
 
  private:
-  ReportTarget(std::string path, Descriptor folder, std::string name)
+  ReportTarget(std::string path, Handle folder, std::string name)
       : path_(std::move(path)), folder_(std::move(folder)), name_(std::move(name)) {}
 
   std::string path_;
-  Descriptor folder_;
+  Handle folder_;
   std::string name_;
 };
 

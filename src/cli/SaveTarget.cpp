@@ -28,15 +28,15 @@ bool LinkLeadsInto(int folder, int root, int save) {
         fstatat(dirfd(entries), name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
       continue;
     if (S_ISDIR(own.st_mode)) {
-      const Descriptor inner(
+      const Handle inner = Handle::Adopt(
           openat(dirfd(entries), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-      leads = inner && LinkLeadsInto(inner.Get(), root, save);
+      leads = inner && LinkLeadsInto(inner.get(), root, save);
     } else if (S_ISLNK(own.st_mode)) {
       // A link to a file is replaced by the copy, never written through.
-      const Descriptor target(
+      const Handle target = Handle::Adopt(
           openat(dirfd(entries), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-      leads = target && LiesWithin(target.Get(), root) != Placement::Outside &&
-              LiesWithin(target.Get(), save) != Placement::Inside;
+      leads = target && LiesWithin(target.get(), root) != Placement::Outside &&
+              LiesWithin(target.get(), save) != Placement::Inside;
     }
     if (leads) break;
   }
@@ -49,19 +49,19 @@ bool LinkLeadsInto(int folder, int root, int save) {
 std::string SaveProblem(const Folders& folders) {
   if (folders.destFolder) {
     const std::string inside =
-        InsideText(LiesWithin(folders.destFolder.Get(), folders.scanned.Get()),
+        InsideText(LiesWithin(folders.destFolder.get(), folders.scanned.get()),
                    "DEST " + Quoted(folders.dest), Quoted(folders.root),
                    ", which is never written to; save somewhere else");
     if (!inside.empty()) return inside;
     if (folders.saved) {
       const std::string holds =
-          InsideText(LiesWithin(folders.scanned.Get(), folders.saved.Get()),
+          InsideText(LiesWithin(folders.scanned.get(), folders.saved.get()),
                      Quoted(folders.root), "the save folder " + Quoted(folders.saveFolder), "");
       if (!holds.empty()) return holds;
     }
   }
-  const int saved = folders.saved.Get();
-  if (folders.saved && LinkLeadsInto(saved, folders.scanned.Get(), saved))
+  const int saved = folders.saved.get();
+  if (folders.saved && LinkLeadsInto(saved, folders.scanned.get(), saved))
     return "a link in the save folder " + Quoted(folders.saveFolder) + " leads into " +
            Quoted(folders.root);
   return {};

@@ -3,19 +3,19 @@
 // out of the scanned tree. The checks look at what is open, by device and inode.
 #include <string>
 
-#include "cli/Descriptor.h"
+#include "cli/Containment.h"
 
 namespace Cli {
 
 struct Folders {
   std::string root;         // ROOT or DIR, absolute
-  Descriptor scanned;       // and opened
+  Handle scanned;           // and opened
   std::string dest;         // DEST, absolute; empty without --save-to
-  Descriptor destFolder;    // and opened
+  Handle destFolder;        // and opened
   std::string saveFolder;   // the save folder as a Linux path
-  Descriptor saved;         // and opened, when it exists already
+  Handle saved;             // and opened, when it exists already
   // Where the save folder is (or will be) made: DEST, or ROOT for the computer scan without it.
-  int SaveParent() const { return destFolder ? destFolder.Get() : scanned.Get(); }
+  int SaveParent() const { return destFolder ? destFolder.get() : scanned.get(); }
 };
 
 // Why the save may not go where it would; empty text when it may. DEST may be neither ROOT nor
