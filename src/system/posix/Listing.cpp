@@ -72,15 +72,6 @@ void AddDotEntries(const Located& folder, const std::string& mask,
   }
 }
 
-// Whether a listed entry, of `info`, lies where a listing may show it: an entry on the
-// folder's own file system does; one on another (a mount point) only when it is no part of the
-// running machine's own areas.
-bool OnADisk(int folderFd, const std::string& name, const struct stat& info, dev_t folderDevice) {
-  if (info.st_dev == folderDevice) return true;
-  const Handle entry = Handle::Adopt(openat(folderFd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-  return entry && !IsMachineEntry(entry.get(), info);
-}
-
 // The folder opened for reading its entries; empty when it is no folder or may not be read.
 Handle OpenForListing(const std::optional<Located>& folder) {
   if (!folder || !folder->exists || !S_ISDIR(folder->info.st_mode)) return {};
@@ -119,6 +110,7 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
                         facts != WindowsApi::Facts::Kind;
     struct stat info {};
     Chain target;
+    Handle own;  // an entry on another file system than its folder's (a mount point), held open
     if (stated) {
       if (fstatat(fd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
       linked = S_ISLNK(info.st_mode);
@@ -136,8 +128,14 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
            std::any_of(folder->chain.begin(), folder->chain.end(),
                        [&](const Level& level) { return level.Id() == id; })))
         continue;
-    } else if (stated && (!IsFileOrFolder(info) || !OnADisk(fd, name, info, folder->info.st_dev))) {
-      continue;
+    } else if (stated) {
+      if (!IsFileOrFolder(info)) continue;
+      // One on the folder's own file system lies on the disk; one on another only when it is
+      // no part of the running machine's own areas.
+      if (info.st_dev != folder->info.st_dev) {
+        own = Handle::Adopt(openat(fd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (!own || IsMachineEntry(own.get(), info)) continue;
+      }
     }
     const bool isFolder = stated || linked ? S_ISDIR(info.st_mode) : item->d_type == DT_DIR;
 
@@ -153,8 +151,7 @@ bool ListMatching(const WindowsPath& folderPath, const std::string& mask,
     const EntryPlace place = linked ? PlaceOf(target) : EntryPlace{fd, name};
     std::optional<DosAttributeReader> elsewhere;
     if (stated && info.st_dev != folder->info.st_dev) {
-      const Handle own = linked ? target.back().fd
-                                : Handle::Adopt(openat(fd, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+      if (linked) own = target.back().fd;
       elsewhere.emplace(own ? FsKindOf(own.get(), info.st_dev) : FsKind::Other);
     }
     DosAttributeReader& reader = elsewhere ? *elsewhere : dos;

@@ -14,10 +14,6 @@ bool AnyWildcards(const WindowsPath& path) {
                      [](const std::string& part) { return HasWildcards(part); });
 }
 
-}  // namespace
-
-namespace {
-
 RunCache::KnownFolder Known(const Located& located, const Chain& chain) {
   return {located.drive, located.native, located.name, chain, located.holder, located.linked,
           located.passed};
