@@ -19,14 +19,12 @@ std::vector<std::string> Names(const std::string& path) {
 }  // namespace
 
 std::optional<std::vector<std::string>> MountRootNames(std::uint64_t mountId) {
-  // Each line: mount id, parent id, major:minor, root, mount point, ...
+  const std::string wanted = std::to_string(mountId);
   std::ifstream table("/proc/self/mountinfo");
   for (std::string line; std::getline(table, line);) {
-    std::istringstream fields(line);
-    std::uint64_t id = 0;
-    std::string parent, device, root;
-    if (!(fields >> id >> parent >> device >> root)) continue;
-    if (id == mountId) return Names(MountText::Decoded(root));
+    // Each line: mount id, parent id, major:minor, root, mount point, ...
+    const auto fields = MountText::Fields(line);
+    if (fields.size() > 3 && fields[0] == wanted) return Names(MountText::Decoded(fields[3]));
   }
   return std::nullopt;
 }
