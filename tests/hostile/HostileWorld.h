@@ -17,6 +17,16 @@ namespace hostile {
 
 using Calls = std::vector<std::string>;
 
+// What a folder or drive scan tells a user when it saves into `saveFolder` with nothing to
+// regret: the question, the picker, the success box and the opened folder.
+inline Calls SavedWithoutAWord(const std::string& saveFolder) {
+  return {"box: You will now be prompted to specify the location where you'd like to save your "
+          "Windows Update files.",
+          "pick: Where would you like to save your Windows Update files?",
+          "box: Your files have successfully been saved. Press OK to open the save directory.",
+          "open: " + saveFolder};
+}
+
 // A console that lets a case act at the moment a line is written ("File found: x" comes just
 // before x is copied), to change the disk between a listing and a copy.
 class HookedConsole : public testsupport::FakeTextBox {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/FakeDialogs.h"
+#include "support/ListedNames.h"
 #include "support/TempTree.h"
 #include "system/FileTools.h"
 #include "system/WindowsApi.h"
@@ -19,16 +20,9 @@ extern const std::size_t readme_source_size;
 
 namespace {
 
+using testsupport::ListedNames;
 using testsupport::TempTree;
 using testsupport::TreeDrives;
-
-std::string Names(const std::string& pattern) {
-  std::vector<WindowsApi::FindData> entries;
-  WindowsApi::ListFolder(pattern, entries);
-  std::string names;
-  for (const auto& entry : entries) names += entry.name + " ";
-  return names;
-}
 
 class Win32Host : public ::testing::Test {
  protected:
@@ -126,7 +120,7 @@ TEST_F(Win32Host, AReparsePointToAFolderIsNeverWalkedInto) {
   ASSERT_FALSE(loop.empty()) << "no junction could be made and QUILLFEN_TEST_LINKS is not set";
   ASSERT_NE(WindowsApi::FileAttributes(loop + "\\back") & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
 
-  EXPECT_EQ(Names(loop + "\\*"), ". .. file.txt ");
+  EXPECT_EQ(ListedNames(loop + "\\*"), ". .. file.txt ");
   EXPECT_TRUE(FileTools::FolderExists(loop + "\\back"));  // there, only never listed
   EXPECT_EQ(FileTools::CountFiles(loop, true), 1);
   EXPECT_TRUE(FileTools::CopyFolder(loop, "R:\\copy"));
@@ -137,11 +131,11 @@ TEST_F(Win32Host, AFolderListsItsDotEntriesFirstAndADriveRootHasNone) {
   tree.File("dir/b.txt");
   tree.File("dir/A.txt");
   tree.File("top.txt");
-  EXPECT_EQ(Names("R:\\dir\\*"), ". .. A.txt b.txt ");
-  EXPECT_EQ(Names("R:\\dir\\"), ". .. A.txt b.txt ");
-  EXPECT_EQ(Names("R:\\*"), "dir top.txt ");
-  EXPECT_EQ(Names("R:\\dir\\*.none"), "");
-  EXPECT_EQ(Names("R:\\missing\\*"), "");
+  EXPECT_EQ(ListedNames("R:\\dir\\*"), ". .. A.txt b.txt ");
+  EXPECT_EQ(ListedNames("R:\\dir\\"), ". .. A.txt b.txt ");
+  EXPECT_EQ(ListedNames("R:\\*"), "dir top.txt ");
+  EXPECT_EQ(ListedNames("R:\\dir\\*.none"), "");
+  EXPECT_EQ(ListedNames("R:\\missing\\*"), "");
 }
 
 // Wine keeps no volume labels for folders linked as drives, so only the letters show here.

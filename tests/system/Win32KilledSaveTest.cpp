@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "support/FakeDialogs.h"
+#include "support/ListedNames.h"
 #include "support/TempTree.h"
 #include "system/FileTools.h"
 #include "system/WindowsApi.h"
 
 namespace {
 
+using testsupport::ListedNames;
 using testsupport::TempTree;
 using testsupport::TreeDrives;
 
@@ -37,14 +39,6 @@ std::vector<std::string> Temporaries(const std::string& folder) {
   while (FindNextFileA(find, &data));
   FindClose(find);
   std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::string Names(const std::string& pattern) {
-  std::vector<WindowsApi::FindData> entries;
-  WindowsApi::ListFolder(pattern, entries);
-  std::string names;
-  for (const auto& entry : entries) names += entry.name + " ";
   return names;
 }
 
@@ -107,7 +101,7 @@ TEST_F(Win32KilledSave, ALeftoverIsNeverListedCountedOrCopiedAndTheNextSaveRemov
   tree.File(std::string("save/V4/") + own, "being written");
   tree.File("save/V4/~qf1234.tmp", "the user's");
 
-  EXPECT_EQ(Names("R:\\save\\V4\\*"), ". .. ~qf1234.tmp ");
+  EXPECT_EQ(ListedNames("R:\\save\\V4\\*"), ". .. ~qf1234.tmp ");
   EXPECT_EQ(FileTools::CountFiles("R:\\save", true), 1);
   EXPECT_FALSE(FileTools::FileExists("R:\\save\\V4\\" + left));
   EXPECT_TRUE(FileTools::CopyFolder("R:\\save", "R:\\copy"));
@@ -128,7 +122,7 @@ TEST_F(Win32KilledSave, TheFirstSaveOfARunRemovesTheLeftoverAndLaterOnesLookNoMo
   ASSERT_TRUE(CopyFileA("R:\\src\\a.w98", ("R:\\save\\V4\\" + left).c_str(), FALSE));
   EXPECT_TRUE(WindowsApi::CopyFileReplacing("R:\\src\\a.w98", "R:\\save\\V4\\b.w98"));
   EXPECT_EQ(Temporaries("R:\\save\\V4"), std::vector<std::string>{left});
-  EXPECT_EQ(Names("R:\\save\\V4\\*.*"), ". .. a.w98 b.w98 ");
+  EXPECT_EQ(ListedNames("R:\\save\\V4\\*.*"), ". .. a.w98 b.w98 ");
 }
 
 TEST_F(Win32KilledSave, ALeftoverKeepsNoEmptyFolderAlive) {
