@@ -46,7 +46,6 @@ bool MakeFolder(const std::string& path, const std::string& copyOf) {
     return false;
   }
   NoteCreated(folder, placement->name);
-  RunCache::ForgetFile(folder.Id(), placement->name);
   return true;
 }
 
@@ -76,7 +75,6 @@ bool DeleteOneFile(const std::string& path) {
   // A link goes, never what it leads to, as DeleteFile removes a link itself.
   if (unlinkat(located->holder.fd.get(), located->name.c_str(), 0) != 0) return false;
   NoteRemoved(located->holder, located->name);
-  RunCache::ForgetFile(located->holder.Id(), located->name);
   return true;
 }
 

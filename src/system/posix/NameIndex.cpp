@@ -157,8 +157,14 @@ void Distrust(const Level& folder) {
   if (found != folders.end()) folders.erase(found);
 }
 
-void NoteCreated(const Level& folder, const std::string& name) { Update(folder, name, true); }
+void NoteCreated(const Level& folder, const std::string& name) {
+  RunCache::ForgetFile(folder.Id(), name);
+  Update(folder, name, true);
+}
 
-void NoteRemoved(const Level& folder, const std::string& name) { Update(folder, name, false); }
+void NoteRemoved(const Level& folder, const std::string& name) {
+  RunCache::ForgetFile(folder.Id(), name);
+  Update(folder, name, false);
+}
 
 }  // namespace PosixHost

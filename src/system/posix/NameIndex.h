@@ -28,7 +28,8 @@ bool KnownAbsent(const Level& folder, std::string_view name);
 // another program): the index is read afresh at the next look.
 void Distrust(const Level& folder);
 
-// This host has just made or removed `name` in the open folder.
+// This host has just made, replaced or removed `name` in the open folder: the index, and what
+// the run knew of a file of that name (RunCache.h), follow.
 void NoteCreated(const Level& folder, const std::string& name);
 void NoteRemoved(const Level& folder, const std::string& name);
 

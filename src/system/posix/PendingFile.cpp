@@ -105,7 +105,6 @@ bool PendingFile::Commit() {
   ClearInFlight();
   temporary_.clear();
   NoteCreated(folder_, final_);
-  RunCache::ForgetFile(folder_.Id(), final_);
   return true;
 }
 
