@@ -1,8 +1,17 @@
 #include "system/NativePath.h"
 
-#include <vector>
-
 namespace PosixHost {
+
+std::vector<std::string_view> NativeNames(std::string_view path) {
+  std::vector<std::string_view> names;
+  while (!path.empty()) {
+    const std::size_t cut = path.find('/');
+    const std::string_view name = path.substr(0, cut);
+    if (!name.empty() && name != ".") names.push_back(name);
+    path = cut == std::string_view::npos ? std::string_view() : path.substr(cut + 1);
+  }
+  return names;
+}
 
 std::string JoinNative(const std::string& folder, std::string_view name) {
   std::string joined = folder;
@@ -33,22 +42,15 @@ std::string TidyNativeFolder(std::string_view path) {
 }
 
 std::string NormalNative(const std::string& native) {
-  std::vector<std::string> parts;
-  std::size_t pos = 0;
-  while (pos < native.size()) {
-    std::size_t end = native.find('/', pos);
-    if (end == std::string::npos) end = native.size();
-    const std::string part = native.substr(pos, end - pos);
-    pos = end + 1;
-    if (part.empty() || part == ".") continue;
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-      continue;
-    }
-    parts.push_back(part);
+  std::vector<std::string_view> parts;
+  for (std::string_view part : NativeNames(native)) {
+    if (part != "..")
+      parts.push_back(part);
+    else if (!parts.empty())
+      parts.pop_back();
   }
   std::string out;
-  for (const std::string& part : parts) out += "/" + part;
+  for (std::string_view part : parts) (out += '/') += part;
   return out.empty() ? "/" : out;
 }
 

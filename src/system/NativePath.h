@@ -3,9 +3,13 @@
 // disk. Its one home, for the POSIX host and for quillfen-scan's own paths alike.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace PosixHost {
 
+// The names of a path in order, without the empty ones of a doubled "/" and without ".":
+// "/a//./b/" -> {"a", "b"}. They point into `path`.
+std::vector<std::string_view> NativeNames(std::string_view path);
 // folder + "/" + name, without doubling the "/" of the root.
 std::string JoinNative(const std::string& folder, std::string_view name);
 // The folder that holds an absolute native path; "/" for what lies at the top.

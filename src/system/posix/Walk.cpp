@@ -40,24 +40,12 @@ std::optional<std::string> LinkText(const Level& link) {
   }
 }
 
-// The names of a path, without empty ones (doubled "/") and ".".
-std::vector<std::string_view> Names(std::string_view path) {
-  std::vector<std::string_view> names;
-  while (!path.empty()) {
-    const std::size_t cut = path.find('/');
-    const std::string_view name = path.substr(0, cut);
-    if (!name.empty() && name != ".") names.push_back(name);
-    path = cut == std::string_view::npos ? std::string_view() : path.substr(cut + 1);
-  }
-  return names;
-}
-
 // `target` without the folder `anchor`, when it names that folder or lies below it as
 // written; nullopt otherwise.
 std::optional<std::vector<std::string_view>> Below(std::string_view target,
                                                    std::string_view anchor) {
-  const auto names = Names(target);
-  const auto prefix = Names(anchor);
+  const auto names = NativeNames(target);
+  const auto prefix = NativeNames(anchor);
   if (names.size() < prefix.size()) return std::nullopt;
   for (std::size_t i = 0; i < prefix.size(); ++i)
     if (names[i] != prefix[i]) return std::nullopt;
@@ -120,7 +108,7 @@ class Walker {
       names = std::move(*below);
     } else {
       walk = chain;
-      names = Names(*target);
+      names = NativeNames(*target);
     }
     const std::size_t outer = anchor_;
     anchor_ = anchor;
