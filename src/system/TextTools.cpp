@@ -4,10 +4,6 @@
 
 namespace TextTools {
 
-namespace {
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-}  // namespace
-
 std::string ToLowerAscii(std::string text) {
   for (char& c : text) c = LowerAscii(c);
   return text;

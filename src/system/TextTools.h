@@ -6,6 +6,8 @@
 
 namespace TextTools {
 
+// The 26 Latin capitals in lower case; every other byte (UTF-8 included) as it is.
+inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string ToLowerAscii(std::string text);
 // Equality and a hash that agree with it, without regard to the case of the 26 Latin letters
 // (as Windows compares names); for keys kept once rather than copied in lower case.
